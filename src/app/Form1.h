@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QWidget>
+
+class ListBox;
+class PictureButton;
+class Program;
+class QLabel;
+class QTimer;
+class Shape;
+
+// The main window: the quiz screen. Its controls are the quiz state; the hidden labels hold
+// numbers as captions (see MODUL1 for who writes which).
+class Form1 : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Form1(Program &program);
+
+    // Run once by Program right after creation, before the window is first shown.
+    void Form_Load();
+
+    // Builds the next practice set from the remaining catalogue.
+    void AuswahlBilden();
+
+    // Picture buttons.
+    PictureButton *Bild1 = nullptr;  // "Beenden"
+    PictureButton *Bild2 = nullptr;  // "Zurück"
+    PictureButton *Bild3 = nullptr;  // "Weiter"
+    PictureButton *Bild4 = nullptr;  // "Editor"
+    PictureButton *Bild5 = nullptr;  // "Hilfetext"
+    PictureButton *Bild6 = nullptr;  // "Löschen"
+    PictureButton *Bild7 = nullptr;  // "Einstellung"
+    PictureButton *Bild8 = nullptr;  // "Fehler"
+    PictureButton *Bild9 = nullptr;  // "Lösungen"
+    PictureButton *Bild10 = nullptr; // "Arbeitsmodus"
+    PictureButton *Bild11 = nullptr; // "Ablage"
+    PictureButton *Bild12 = nullptr; // "Dateimenü"
+    PictureButton *Bild13 = nullptr; // "Eingabe"
+    PictureButton *Bild14 = nullptr; // "Autor"
+    PictureButton *Bild15 = nullptr; // "Drucken"
+    QWidget *Bild16 = nullptr;       // file-browser panel, hidden
+
+    QLabel *Bezeichnung1 = nullptr;  // question shown
+    QLabel *Bezeichnung2 = nullptr;  // answer shown
+    QLabel *Bezeichnung3 = nullptr;  // right answers in the practice set (hidden)
+    QLabel *Bezeichnung4 = nullptr;  // last row of the choice list (hidden)
+    QLabel *Bezeichnung5 = nullptr;  // browse position (hidden)
+    QLabel *Bezeichnung6 = nullptr;  // question count per practice set (hidden)
+    QLabel *Bezeichnung7 = nullptr;  // work mode
+    QLabel *Bezeichnung8 = nullptr;  // wrong answers
+    QLabel *Bezeichnung9 = nullptr;  // right answers
+    QLabel *Bezeichnung10 = nullptr; // standard-questions notice
+    QLabel *Bezeichnung11 = nullptr; // help panel text
+
+    ListBox *Liste2 = nullptr;       // choice list, sorted
+    Shape *Figur1 = nullptr;         // progress bar
+    Shape *Figur2 = nullptr;         // progress track
+    Shape *Figur3 = nullptr;         // frame around question and answer
+    QTimer *Zeit1 = nullptr;         // one-shot start-up timer
+
+    // Control events.
+    void Bild2_Click();  // back
+    void Bild3_Click();  // forward
+    void Bild6_Click();  // back to the standard questions
+    void Bild10_Click(); // switch the work mode
+    void Bild13_Click(); // judge the shown answer
+    void Bezeichnung10_Click();
+    void Form_KeyDown(int keyCode);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createControls();
+    void createLabels();
+    void createShapes();
+    void wireEvents();
+
+    Program &m_program;
+};

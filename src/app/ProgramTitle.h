@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QString>
+
+// The caption of the windows; a loaded catalogue file adds its name in the main window.
+inline const QString programTitle = QStringLiteral("Z E L - M e r k b o l d");

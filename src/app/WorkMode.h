@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QLabel>
+#include <QString>
+
+// The work mode is the caption of Form1.Bezeichnung7, compared as exact text: a caption that
+// is neither of the two matches neither.
+namespace WorkMode {
+
+inline const QString quiz = QStringLiteral("Quizmodus");
+inline const QString learn = QStringLiteral("Lernmodus");
+
+inline bool isQuiz(const QLabel *modeLabel)
+{
+    return modeLabel->text() == quiz;
+}
+
+inline bool isLearn(const QLabel *modeLabel)
+{
+    return modeLabel->text() == learn;
+}
+
+} // namespace WorkMode

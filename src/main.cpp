@@ -1,0 +1,18 @@
+#include "app/Program.h"
+#include "platform/QtDialogs.h"
+#include "platform/RandomSource.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("ZEL-Merkbold"));
+    QApplication::setDesktopFileName(QStringLiteral("zel-merkbold"));
+
+    QtDialogs dialogs;
+    ClockRandomSource random;
+    Program program({dialogs, random});
+    program.start();
+    return QApplication::exec();
+}

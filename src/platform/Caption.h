@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QLabel>
+
+#include "NumericValue.h"
+
+// Numeric state is kept as label captions; these read and write it in the one agreed form.
+inline double captionValue(const QLabel *label)
+{
+    return numericValue(label->text());
+}
+
+inline void setCaptionValue(QLabel *label, double value)
+{
+    label->setText(numberText(value));
+}
+
+// A caption read as a row number or count; values beyond int's range are held at its ends.
+inline int captionInt(const QLabel *label)
+{
+    return numericInt(captionValue(label));
+}

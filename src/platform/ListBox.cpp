@@ -1,0 +1,125 @@
+#include "ListBox.h"
+
+#include <QMouseEvent>
+#include <algorithm>
+
+ListBox::ListBox(Order order, QWidget *parent)
+    : QListView(parent)
+    , m_order(order)
+    , m_collator(QLocale(QLocale::German, QLocale::Germany))
+{
+    m_collator.setCaseSensitivity(Qt::CaseInsensitive);
+    setModel(&m_model);
+    // Without uniform sizes the view measures every row of a large catalogue on each change.
+    setUniformItemSizes(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex &current) { followView(current); });
+}
+
+QString ListBox::text(int row) const
+{
+    if (row < 0 || row >= count())
+        return {};
+    return m_model.rows().at(row);
+}
+
+void ListBox::clear()
+{
+    setTexts({});
+}
+
+void ListBox::addText(const QString &text)
+{
+    if (m_order == Order::AsAdded) {
+        insertText(count(), text);
+        return;
+    }
+    const QStringList &rows = m_model.rows();
+    const auto place = std::upper_bound(rows.begin(), rows.end(), text,
+        [this](const QString &a, const QString &b) { return m_collator.compare(a, b) < 0; });
+    insertText(int(place - rows.begin()), text);
+}
+
+void ListBox::insertText(int row, const QString &text)
+{
+    row = std::clamp(row, 0, count());
+    m_showing = true; // the view's own reaction to the new row is no user's choice
+    m_model.insertText(row, text);
+    if (m_listIndex >= row)
+        ++m_listIndex;
+    showListIndex();
+}
+
+void ListBox::removeText(int row)
+{
+    if (row < 0 || row >= count())
+        return;
+    m_showing = true;
+    m_model.removeText(row);
+    if (m_listIndex == row)
+        m_listIndex = -1;
+    else if (m_listIndex > row)
+        --m_listIndex;
+    showListIndex();
+}
+
+void ListBox::setTexts(QStringList texts)
+{
+    m_showing = true;
+    m_model.replaceAll(std::move(texts));
+    m_listIndex = -1;
+    showListIndex();
+}
+
+void ListBox::setListIndex(int row)
+{
+    if (row == m_listIndex || row < -1 || row >= count())
+        return;
+    m_listIndex = row;
+    showListIndex();
+    Q_EMIT Click();
+}
+
+void ListBox::mousePressEvent(QMouseEvent *event)
+{
+    const int before = m_listIndex;
+    QListView::mousePressEvent(event);
+    const QModelIndex hit = indexAt(event->position().toPoint());
+    // A click on the row that is already selected changes nothing in the view, yet it is a
+    // click all the same.
+    if (hit.isValid() && hit.row() == before && m_listIndex == before)
+        Q_EMIT Click();
+}
+
+void ListBox::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    QListView::mouseDoubleClickEvent(event);
+    if (indexAt(event->position().toPoint()).isValid())
+        Q_EMIT DblClick();
+}
+
+// Mirrors m_listIndex into the view without taking the view's reaction for a user's choice.
+void ListBox::showListIndex()
+{
+    m_showing = true;
+    if (m_listIndex < 0) {
+        selectionModel()->clear();
+    } else {
+        const QModelIndex index = m_model.index(m_listIndex);
+        selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+        scrollTo(index);
+    }
+    m_showing = false;
+}
+
+// The view moved its current row on its own: by mouse or keyboard.
+void ListBox::followView(const QModelIndex &current)
+{
+    if (m_showing || !current.isValid() || current.row() == m_listIndex)
+        return;
+    m_listIndex = current.row();
+    selectionModel()->select(current, QItemSelectionModel::ClearAndSelect);
+    Q_EMIT Click();
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "TextListModel.h"
+
+#include <QCollator>
+#include <QListView>
+
+// A list box as the quiz and the editor use it.
+//
+// - A sorted list places an appended text at its alphabetical place (German, letter case
+//   ignored, after equal texts); insertText() puts a text at exactly the given row.
+// - text() of a row that does not exist is "".
+// - The selected row (listIndex, -1 for none) is the list's own state. Setting it from code
+//   emits Click() before the call returns, unless the row is already selected, so two lists
+//   that follow each other's selection stop echoing. A user's click always emits Click().
+// - Removing the selected row leaves no row selected; removing a row above it keeps the same
+//   text selected. Neither emits Click().
+class ListBox : public QListView
+{
+    Q_OBJECT
+
+public:
+    enum class Order { AsAdded, Sorted };
+
+    explicit ListBox(Order order, QWidget *parent = nullptr);
+
+    int count() const { return int(m_model.rows().size()); }
+    QString text(int row) const;
+    const QStringList &texts() const { return m_model.rows(); }
+
+    void clear();
+    void addText(const QString &text);
+    void insertText(int row, const QString &text);
+    void removeText(int row);
+    // Replaces every row at once, for loaders of whole catalogues; the selection is cleared.
+    void setTexts(QStringList texts);
+
+    int listIndex() const { return m_listIndex; }
+    // A row that does not exist is refused: nothing changes and no Click() is emitted.
+    void setListIndex(int row);
+
+Q_SIGNALS:
+    void Click();
+    void DblClick();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+
+private:
+    void showListIndex();
+    void followView(const QModelIndex &current);
+
+    TextListModel m_model;
+    Order m_order;
+    QCollator m_collator;
+    int m_listIndex = -1;
+    bool m_showing = false;
+};

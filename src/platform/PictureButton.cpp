@@ -1,0 +1,18 @@
+#include "PictureButton.h"
+
+#include "Twips.h"
+
+using namespace Qt::StringLiterals;
+
+PictureButton::PictureButton(const QString &iconName, const QString &toolTip, QWidget *parent)
+    : QToolButton(parent)
+{
+    setIcon(QIcon(u":/icons/%1.svg"_s.arg(iconName)));
+    setIconSize({32, 32});
+    setFixedSize(Twips::toPixels(495), Twips::toPixels(495));
+    setAutoRaise(true);
+    setFocusPolicy(Qt::TabFocus);
+    setCursor(Qt::PointingHandCursor);
+    setToolTip(toolTip);
+    setAccessibleName(toolTip);
+}

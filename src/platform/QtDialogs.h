@@ -1,0 +1,15 @@
+#pragma once
+
+#include "Dialogs.h"
+
+// Message and input boxes on screen, German throughout whatever the system language.
+class QtDialogs final : public Dialogs
+{
+public:
+    int messageBox(const QString &prompt, int style, const QString &title) override;
+    QString inputBox(const QString &prompt, const QString &title,
+                     const QString &defaultText) override;
+
+    // A prompt as shown: carriage returns become line breaks, a final one adds no empty line.
+    static QString displayText(const QString &prompt);
+};
