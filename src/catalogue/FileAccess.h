@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+// Whole-file reading and atomic writing for the program's two text files, with the reasons
+// for a failure in German, ready for a message box.
+
+struct WholeFileRead
+{
+    enum class Status { Read, CannotRead, TooLarge };
+    Status status = Status::Read;
+    QByteArray bytes;
+    QString error; // German reason when CannotRead; the caller words TooLarge for its file
+};
+
+// Only regular files are opened: a FIFO or a device named like a catalogue would block or
+// never end. A file larger than maxBytes is not read at all.
+WholeFileRead readWholeFile(const QString &path, qint64 maxBytes);
+
+// Written through QSaveFile, so a failed or interrupted write leaves the old file untouched.
+// Returns the German reason on failure, an empty string on success.
+QString writeWholeFile(const QString &path, QByteArrayView bytes);

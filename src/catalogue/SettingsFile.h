@@ -1,0 +1,48 @@
+#pragma once
+
+#include "catalogue/CatalogueFile.h" // WriteResult
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringView>
+
+// The settings file "ZELMERK.INI": the default catalogue and the two switches of the editor.
+//
+// Six lines, each ended by CR LF: "[Datei]", the default catalogue's file name, "[Druck]", the
+// print permission as " n ", "[Laden]", the hide-drives value as " n ". Reading takes the values
+// by position, not by the bracketed names: it reads six fields, where a comma or a line end ends
+// a field, blanks in front of a field are skipped and a field that begins with a double quote
+// runs to the next double quote. Fields 4 and 6 are numbers, rounded to the nearest integer
+// (halves to the even one). Anything unusable - no file, fewer than six fields, a value that is
+// no number or lies outside 0..2 - gives all three defaults at once, silently.
+//
+// How the windows use it:
+//   - At start-up (first tick of Form1.Zeit1), EinstellungenLesen calls
+//     readSettingsFile(kSettingsFileName.toString()) and puts the result into Form2: the caption
+//     of Bezeichnung4, the values of Kontroll1 and Kontroll2. It cannot fail: a missing or broken
+//     file already comes back as Settings{}.
+//   - When the editor is left by "Abbruch", EinstellungenSchreiben fills a Settings from the same
+//     three controls and calls writeSettingsFile. When that returns ok == false, error holds the
+//     German reason for a message box titled "Einstellungen"; the editor closes all the same.
+// The file name is relative: it lies in the working directory, which the program never changes.
+
+inline constexpr QStringView kSettingsFileName = u"ZELMERK.INI";
+
+struct Settings
+{
+    QString defaultCatalogue; // a file name without folder, empty for none
+    int printPermission = 0;  // check box value: 0 unchecked (printing locked), 1 checked, 2 greyed
+    int hideDrives = 1;       // check box value: 1 shows only the file list in the main window's browser
+
+    friend bool operator==(const Settings &, const Settings &) = default;
+};
+
+Settings parseSettings(QByteArrayView bytes);
+Settings readSettingsFile(const QString &path);
+
+// The two values must be check box values, 0 to 2.
+QByteArray serializeSettings(const Settings &settings);
+
+// Atomic: when the write fails, a settings file that was there stays as it was.
+WriteResult writeSettingsFile(const QString &path, const Settings &settings);
