@@ -8,7 +8,7 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ZEL-Merkbold"));
-    QApplication::setDesktopFileName(QStringLiteral("zel-merkbold"));
+    QApplication::setDesktopFileName(QStringLiteral("de.zelmerkbold.Merkbold"));
 
     QtDialogs dialogs;
     ClockRandomSource random;
