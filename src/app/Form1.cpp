@@ -152,7 +152,7 @@ void Form1::createLabels()
         label->setGeometry(Twips::rect(look.place[0], look.place[1], look.place[2], look.place[3]));
         label->setFont(uiFont(look.pointSize));
         label->setStyleSheet(styleSheetFor(look));
-        label->setAlignment(look.centred ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignLeft | Qt::AlignTop);
+        label->setAlignment(look.centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignTop);
         label->setWordWrap(look.wordWrap);
         label->setTextFormat(Qt::PlainText);
         label->setVisible(look.visible);
