@@ -42,6 +42,28 @@ void ListBox::addText(const QString &text)
     insertText(int(place - rows.begin()), text);
 }
 
+void ListBox::addTexts(const QStringList &texts)
+{
+    if (m_order == Order::AsAdded || count() > 0) {
+        for (const QString &text : texts)
+            addText(text);
+        return;
+    }
+    // Appending one by one into a sorted list places each text after its equals, which is what
+    // a stable sort does. Sort keys make the many comparisons cheap.
+    std::vector<std::pair<QCollatorSortKey, qsizetype>> keys;
+    keys.reserve(size_t(texts.size()));
+    for (qsizetype i = 0; i < texts.size(); ++i)
+        keys.emplace_back(m_collator.sortKey(texts.at(i)), i);
+    std::stable_sort(keys.begin(), keys.end(),
+                     [](const auto &a, const auto &b) { return a.first.compare(b.first) < 0; });
+    QStringList sorted;
+    sorted.reserve(texts.size());
+    for (const auto &key : keys)
+        sorted.append(texts.at(key.second));
+    setTexts(std::move(sorted));
+}
+
 void ListBox::insertText(int row, const QString &text)
 {
     row = std::clamp(row, 0, count());

@@ -30,6 +30,9 @@ public:
 
     void clear();
     void addText(const QString &text);
+    // The same as addText() for each text in turn, but in one step: a whole catalogue's answers
+    // are sorted once instead of being inserted row by row.
+    void addTexts(const QStringList &texts);
     void insertText(int row, const QString &text);
     void removeText(int row);
     // Replaces every row at once, for loaders of whole catalogues; the selection is cleared.

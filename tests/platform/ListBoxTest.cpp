@@ -42,6 +42,22 @@ TEST(ListBox, AppendingGoesBetweenInsertingGoesFirst)
     EXPECT_EQ(appended.texts(), QStringList({u"Als Orkan."_s, u"Das sind Halogen-Scheinwerfer."_s, u"In Gallonen."_s}));
 }
 
+// Adding many at once must give exactly what adding them one by one gives.
+TEST(ListBox, AddingManyAtOnceEqualsAddingOneByOne)
+{
+    const QStringList texts = {u"b"_s, u"Äpfel"_s, u"apfel"_s, u"B"_s, u"Apfel"_s, u"zebra"_s, u""_s, u"10"_s, u"9"_s};
+    ListBox oneByOne(ListBox::Order::Sorted);
+    for (const QString &text : texts)
+        oneByOne.addText(text);
+    ListBox atOnce(ListBox::Order::Sorted);
+    atOnce.addTexts(texts);
+    EXPECT_EQ(atOnce.texts(), oneByOne.texts());
+    atOnce.addTexts({u"c"_s, u"a"_s});
+    oneByOne.addText(u"c"_s);
+    oneByOne.addText(u"a"_s);
+    EXPECT_EQ(atOnce.texts(), oneByOne.texts());
+}
+
 TEST(ListBox, UnsortedAppendKeepsOrder)
 {
     ListBox list(ListBox::Order::AsAdded);
