@@ -2,6 +2,7 @@
 
 #include "catalogue/FileAccess.h"
 #include "catalogue/TextFileEncoding.h"
+#include "platform/Windows1252.h"
 
 #include <QDir>
 
@@ -13,45 +14,47 @@ namespace {
 
 constexpr qint64 kMaxCatalogueBytes = qint64(256) * 1024 * 1024;
 
-// Hands out the lines of a text one by one: CR LF or a lone CR ends a line, LF does not.
+// Hands out the lines of a text one by one: CR LF or a lone CR ends a line, LF does not. The
+// text is bytes or characters; `toString` turns one line of it into a QString.
+template <typename View, typename ToString>
 class LineReader
 {
 public:
-    explicit LineReader(QStringView text) : m_text(text) {}
+    LineReader(View text, ToString toString) : m_text(text), m_toString(toString) {}
 
     bool atEnd() const { return m_pos >= m_text.size(); }
 
     QString next()
     {
-        const qsizetype cr = m_text.indexOf(u'\r', m_pos);
-        const qsizetype end = cr < 0 ? m_text.size() : cr;
-        QString line = m_text.sliced(m_pos, end - m_pos).toString();
+        const auto from = m_text.begin() + m_pos;
+        const qsizetype end = std::find(from, m_text.end(), cr) - m_text.begin();
+        QString line = m_toString(m_text.sliced(m_pos, end - m_pos));
         m_pos = end;
-        if (cr >= 0) {
+        if (end < m_text.size()) {
             ++m_pos;
-            if (m_pos < m_text.size() && m_text[m_pos] == u'\n')
+            if (m_pos < m_text.size() && m_text[m_pos] == lf)
                 ++m_pos;
         }
         return line;
     }
 
 private:
-    QStringView m_text;
+    using Unit = typename View::value_type;
+    static constexpr Unit cr = Unit(u'\r');
+    static constexpr Unit lf = Unit(u'\n');
+
+    View m_text;
+    ToString m_toString;
     qsizetype m_pos = 0;
 };
 
-} // namespace
-
-CatalogueReadResult parseCatalogue(QByteArrayView bytes)
+template <typename View, typename ToString>
+CatalogueReadResult parseLines(View text, ToString toString, qsizetype expectedPairs)
 {
-    const QString text = TextFileEncoding::decode(bytes);
     CatalogueReadResult result;
-    // Counting on the bytes is cheaper than on the text and gives the same line ends.
-    const qsizetype expectedPairs = std::count(bytes.begin(), bytes.end(), '\r') / 2 + 1;
     result.pairs.questions.reserve(expectedPairs);
     result.pairs.answers.reserve(expectedPairs);
-
-    LineReader lines(text);
+    LineReader lines(text, toString);
     while (!lines.atEnd()) {
         QString question = lines.next();
         if (lines.atEnd()) {
@@ -65,6 +68,21 @@ CatalogueReadResult parseCatalogue(QByteArrayView bytes)
         }
     }
     return result;
+}
+
+} // namespace
+
+CatalogueReadResult parseCatalogue(QByteArrayView bytes)
+{
+    // Counting on the bytes is cheaper than on the text and gives the same line ends.
+    const qsizetype expectedPairs = std::count(bytes.begin(), bytes.end(), '\r') / 2 + 1;
+    // Windows-1252 lines are decoded one by one, straight from the bytes; UTF-8 needs the
+    // decoder's view of the whole text.
+    if (TextFileEncoding::isWindows1252(bytes))
+        return parseLines(bytes, Windows1252::decode, expectedPairs);
+    const QString text = TextFileEncoding::decode(bytes);
+    return parseLines(QStringView(text), [](QStringView line) { return line.toString(); },
+                      expectedPairs);
 }
 
 CatalogueReadResult KatalogdateiLesen(const QString &path)

@@ -68,13 +68,18 @@ QString decodeUtf8(QByteArrayView bytes)
 
 namespace TextFileEncoding {
 
+bool isWindows1252(QByteArrayView bytes)
+{
+    return !bytes.startsWith(kUtf8Bom) && utf8Form(bytes) != Utf8Form::MultiByte;
+}
+
 QString decode(QByteArrayView bytes)
 {
+    if (isWindows1252(bytes))
+        return Windows1252::decode(bytes);
     if (bytes.startsWith(kUtf8Bom))
         return decodeUtf8(bytes.sliced(kUtf8Bom.size()));
-    if (utf8Form(bytes) == Utf8Form::MultiByte)
-        return decodeUtf8(bytes);
-    return Windows1252::decode(bytes);
+    return decodeUtf8(bytes);
 }
 
 QByteArray encode(QStringView text)

@@ -15,6 +15,10 @@
 namespace TextFileEncoding {
 
 QString decode(QByteArrayView bytes);
+
+// True when decode() would read the bytes as Windows-1252: then each line can be decoded on
+// its own, which spares a reader the copy of the whole text.
+bool isWindows1252(QByteArrayView bytes);
 QByteArray encode(QStringView text);
 
 } // namespace TextFileEncoding

@@ -104,6 +104,13 @@ void ListBox::setListIndex(int row)
     Q_EMIT Click();
 }
 
+void ListBox::showEvent(QShowEvent *event)
+{
+    QListView::showEvent(event);
+    if (m_listIndex >= 0)
+        scrollTo(m_model.index(m_listIndex));
+}
+
 void ListBox::mousePressEvent(QMouseEvent *event)
 {
     const int before = m_listIndex;
@@ -131,7 +138,9 @@ void ListBox::showListIndex()
     } else {
         const QModelIndex index = m_model.index(m_listIndex);
         selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
-        scrollTo(index);
+        // Scrolling lays out every row first; a hidden list does that when it is shown.
+        if (isVisible())
+            scrollTo(index);
     }
     m_showing = false;
 }

@@ -47,6 +47,7 @@ Q_SIGNALS:
     void DblClick();
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "app/Form1.h"
+#include "app/Program.h"
+#include "editor/Form2.h"
+#include "platform/Dialogs.h"
+#include "platform/RandomSource.h"
+#include "support/RecordingClipboard.h"
+#include "support/RecordingPrinter.h"
+
+#include <QTemporaryDir>
+#include <memory>
+
+// Every box answered at once with its default: OK, or No for a question; input boxes keep
+// their default text.
+class QuietDialogs final : public Dialogs
+{
+public:
+    int messageBox(const QString &, int style, const QString &) override
+    {
+        return (style & MsgBox::YesNo) ? MsgBox::No : MsgBox::Ok;
+    }
+    QString inputBox(const QString &, const QString &, const QString &defaultText) override
+    {
+        return defaultText;
+    }
+};
+
+// A whole program with real windows (offscreen) and quiet services, in a working folder of
+// its own.
+class BenchProgram
+{
+public:
+    BenchProgram();
+    ~BenchProgram();
+
+    Form1 &main() { return m_program->form1(); }
+    Form2 &editor() { return m_program->form2(); }
+    const QString &folder() const { return m_folderPath; }
+
+    // Puts a catalogue straight into the editor's lists, as a loader does.
+    void setCatalogue(const QStringList &questions, const QStringList &answers);
+
+private:
+    QTemporaryDir m_folder;
+    QString m_folderPath;
+    QString m_previousDir;
+    QuietDialogs m_dialogs;
+    ClockRandomSource m_random;
+    RecordingPrinter m_printer;
+    RecordingClipboard m_clipboard;
+    std::unique_ptr<Program> m_program;
+};

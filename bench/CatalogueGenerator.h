@@ -1,0 +1,12 @@
+#pragma once
+
+#include "catalogue/CatalogueFile.h"
+
+#include <QString>
+
+// Catalogues for measuring: German texts with umlauts, lines of 20 to 120 characters, every
+// question and every answer unique. The same size always gives the same catalogue.
+Catalogue generateCatalogue(int pairs);
+
+// Writes a generated catalogue of that size into `folder` and returns its path.
+QString writeGeneratedCatalogue(const QString &folder, int pairs);

@@ -1,0 +1,55 @@
+// The cost of one right answer must not grow with the catalogue.
+#include "BenchProgram.h"
+#include "CatalogueGenerator.h"
+
+#include "platform/ListBox.h"
+
+#include <QLabel>
+#include <chrono>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void answerRight(Form1 &main, const Form2 &editor)
+{
+    main.Bezeichnung2->setText(editor.Liste2->text(0));
+    main.Bild13_Click();
+}
+
+void RightAnswer(benchmark::State &state)
+{
+    const int pairs = int(state.range(0));
+    const Catalogue catalogue = generateCatalogue(pairs);
+    BenchProgram program;
+    program.setCatalogue(catalogue.questions, catalogue.answers);
+    program.main().AuswahlBilden();
+    for (auto _ : state) {
+        // The last pair would end the catalogue; refill before that, untimed.
+        if (program.editor().Liste1->count() < 2) {
+            state.PauseTiming();
+            program.setCatalogue(catalogue.questions, catalogue.answers);
+            program.main().AuswahlBilden();
+            state.ResumeTiming();
+        }
+        answerRight(program.main(), program.editor());
+    }
+}
+BENCHMARK(RightAnswer)->Arg(20)->Arg(32767)->Unit(benchmark::kMicrosecond);
+
+// Every pair of the largest catalogue answered right, practice set after practice set.
+void WholeCatalogueAnswered(benchmark::State &state)
+{
+    const Catalogue catalogue = generateCatalogue(int(state.range(0)));
+    for (auto _ : state) {
+        BenchProgram program;
+        program.setCatalogue(catalogue.questions, catalogue.answers);
+        program.main().AuswahlBilden();
+        const auto start = std::chrono::steady_clock::now();
+        while (program.editor().Liste1->count() > 1)
+            answerRight(program.main(), program.editor());
+        state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    }
+}
+BENCHMARK(WholeCatalogueAnswered)->Arg(32767)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
+
+} // namespace
