@@ -1,4 +1,6 @@
 #include "app/Program.h"
+#include "output/QtClipboardService.h"
+#include "output/SystemPrintService.h"
 #include "platform/QtDialogs.h"
 #include "platform/RandomSource.h"
 
@@ -12,7 +14,9 @@ int main(int argc, char *argv[])
 
     QtDialogs dialogs;
     ClockRandomSource random;
-    Program program({dialogs, random});
+    SystemPrintService printer;
+    QtClipboardService clipboard;
+    Program program({dialogs, random, printer, clipboard});
     program.start();
     return QApplication::exec();
 }

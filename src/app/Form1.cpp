@@ -12,7 +12,6 @@
 #include "platform/VirtualKey.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QTimer>
@@ -107,6 +106,9 @@ Form1::Form1(Program &program)
     setFocusPolicy(Qt::StrongFocus);
     createControls();
     wireEvents();
+    wireCommands();
+    wireCardOutput();
+    setUpFileBrowser();
 }
 
 void Form1::createControls()
@@ -169,7 +171,7 @@ void Form1::wireEvents()
     connect(Bild6, &PictureButton::clicked, this, &Form1::Bild6_Click);
     connect(Bild10, &PictureButton::clicked, this, &Form1::Bild10_Click);
     connect(Bild13, &PictureButton::clicked, this, &Form1::Bild13_Click);
-    connect(Zeit1, &QTimer::timeout, this, [this] { Zeit1->stop(); });
+    connect(Zeit1, &QTimer::timeout, this, &Form1::Zeit1_Timer);
     // The window sees every key before its controls do.
     qApp->installEventFilter(this);
 }
@@ -184,10 +186,13 @@ void Form1::Form_Load()
 void Form1::Bezeichnung10_Click()
 {
     Bezeichnung10->hide();
+    Bild12_Click();
 }
 
 void Form1::Form_KeyDown(int keyCode)
 {
+    if (keyCode == VirtualKey::Escape)
+        Bild1_Click();
     if (keyCode == VirtualKey::Left || keyCode == VirtualKey::Up)
         Bild2_Click();
     if (keyCode == VirtualKey::Right || keyCode == VirtualKey::Down)
@@ -196,12 +201,18 @@ void Form1::Form_KeyDown(int keyCode)
         Bild13_Click();
     if (keyCode == VirtualKey::Insert)
         Bild10_Click();
+    if (keyCode == VirtualKey::F1)
+        Bild5_Click();
 }
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == Bezeichnung10 && event->type() == QEvent::MouseButtonRelease) {
         Bezeichnung10_Click();
+        return true;
+    }
+    if (watched == Bezeichnung11 && event->type() == QEvent::MouseButtonRelease) {
+        Bezeichnung11_Click();
         return true;
     }
     // A key reaches first the focused control of this window, or the window itself; only that
@@ -212,10 +223,4 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
             Form_KeyDown(virtualKeyCode(static_cast<QKeyEvent *>(event)->key()));
     }
     return false;
-}
-
-void Form1::closeEvent(QCloseEvent *event)
-{
-    event->accept();
-    QApplication::quit();
 }

@@ -2,6 +2,9 @@
 
 #include <QWidget>
 
+class DirListBox;
+class DriveListBox;
+class FileListBox;
 class ListBox;
 class PictureButton;
 class Program;
@@ -41,6 +44,9 @@ public:
     PictureButton *Bild14 = nullptr; // "Autor"
     PictureButton *Bild15 = nullptr; // "Drucken"
     QWidget *Bild16 = nullptr;       // file-browser panel, hidden
+    DriveListBox *Laufwerk1 = nullptr;  // in the file-browser panel
+    DirListBox *Verzeichnis1 = nullptr; // in the file-browser panel
+    FileListBox *Datei1 = nullptr;      // in the file-browser panel, "*.TXT"
 
     QLabel *Bezeichnung1 = nullptr;  // question shown
     QLabel *Bezeichnung2 = nullptr;  // answer shown
@@ -66,8 +72,30 @@ public:
     void Bild6_Click();  // back to the standard questions
     void Bild10_Click(); // switch the work mode
     void Bild13_Click(); // judge the shown answer
+    void Bild11_Click(); // copy the current cards to the clipboard
+    void Bild15_Click(); // print the current cards, questions then answers
     void Bezeichnung10_Click();
     void Form_KeyDown(int keyCode);
+
+    // Main-window commands.
+    void Bild1_Click();  // quit after confirmation
+    void Bild4_Click();  // the editor, behind the password
+    void Bild5_Click();  // open or close the help panel
+    void Bild7_Click();  // question count per practice set
+    void Bild8_Click();  // error rate
+    void Bild9_Click();  // solution rate
+    void Bild14_Click(); // about box
+    void Bezeichnung11_Click(); // closes the help panel
+
+    // The file browser (FileBrowser.cpp).
+    void Bild12_Click();        // open or close the browser
+    void Laufwerk1_Change();
+    void Verzeichnis1_Change();
+    void Datei1_Click();        // load the selected catalogue file
+
+    // Start-up settings (StartupSettings.cpp).
+    void Zeit1_Timer();
+    void EinstellungenLesen();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -78,6 +106,10 @@ private:
     void createLabels();
     void createShapes();
     void wireEvents();
+    void wireCommands();
+    bool quitConfirmed();
+    void wireCardOutput();
+    void setUpFileBrowser();
 
     Program &m_program;
 };

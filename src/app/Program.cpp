@@ -1,10 +1,14 @@
 #include "Program.h"
 
 #include "Form1.h"
+#include "about/ZELLABEL.h"
 #include "editor/Form2.h"
+
+#include <QCoreApplication>
 
 Program::Program(Services services)
     : m_services(services)
+    , m_endHandler([] { QCoreApplication::exit(0); })
 {
 }
 
@@ -33,7 +37,24 @@ Form2 &Program::form2()
     return *m_form2;
 }
 
+ZELLABEL &Program::zellabel()
+{
+    if (!m_zellabel)
+        m_zellabel = std::make_unique<ZELLABEL>();
+    return *m_zellabel;
+}
+
 void Program::start()
 {
     form1().show();
+}
+
+void Program::endProgram()
+{
+    m_endHandler();
+}
+
+void Program::setEndHandler(std::function<void()> handler)
+{
+    m_endHandler = std::move(handler);
 }

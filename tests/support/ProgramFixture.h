@@ -1,6 +1,8 @@
 #pragma once
 
 #include "QtPrinters.h"
+#include "RecordingClipboard.h"
+#include "RecordingPrinter.h"
 #include "ScriptedDialogs.h"
 #include "SequenceRandom.h"
 #include "app/Form1.h"
@@ -10,9 +12,11 @@
 #include "platform/PictureButton.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -26,7 +30,8 @@ protected:
         ASSERT_TRUE(workDir.isValid());
         m_previousDir = QDir::currentPath();
         QDir::setCurrent(workDir.path());
-        program = std::make_unique<Program>(Services{dialogs, random});
+        prepareWorkDir();
+        program = std::make_unique<Program>(Services{dialogs, random, printer, clipboard});
         program->start();
     }
 
@@ -34,6 +39,22 @@ protected:
     {
         program.reset();
         QDir::setCurrent(m_previousDir);
+    }
+
+    // Runs before the program starts, in its working folder: the files a test wants there.
+    virtual void prepareWorkDir() {}
+
+    void writeWorkFile(const QString &name, const QByteArray &bytes)
+    {
+        QFile file(workDir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << name.toStdString();
+        ASSERT_EQ(file.write(bytes), bytes.size());
+    }
+
+    // Lets the one-shot start-up timer run, as the event loop would 100 ms after start-up.
+    void runStartupTimer()
+    {
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !main().Zeit1->isActive(); }, 5000));
     }
 
     Form1 &main() { return program->form1(); }
@@ -67,6 +88,8 @@ protected:
     QTemporaryDir workDir;
     ScriptedDialogs dialogs;
     SequenceRandom random;
+    RecordingPrinter printer;
+    RecordingClipboard clipboard;
     std::unique_ptr<Program> program;
 
 private:

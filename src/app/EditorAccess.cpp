@@ -1,0 +1,19 @@
+// The way into the editor. The password is the question on display, so it changes with
+// every question; an empty input never counts, not even while no question is shown.
+#include "Form1.h"
+#include "Program.h"
+#include "editor/Form2.h"
+#include "platform/Dialogs.h"
+
+#include <QLabel>
+
+using namespace Qt::StringLiterals;
+
+void Form1::Bild4_Click()
+{
+    const QString typed = m_program.dialogs().inputBox(u"Passwort"_s, u"Bitte eingeben:"_s, QString());
+    if (typed.isEmpty() || typed != Bezeichnung1->text())
+        return;
+    hide();
+    m_program.form2().show();
+}

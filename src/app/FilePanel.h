@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+class Dialogs;
+class DirListBox;
+class DriveListBox;
+class QWidget;
+
+// What the file panels of the main window and of the editor share.
+namespace FilePanel {
+
+// Catalogue files are offered by this pattern; matching ignores letter case.
+inline const QString catalogueFilePattern = QStringLiteral("*.TXT");
+
+// A red panel with light yellow lists.
+void paintPanel(QWidget &panel);
+void paintList(QWidget &list);
+
+// A drive chosen in the drive list: the folder list moves to that drive's current folder. A
+// drive that cannot be entered is reported, and the drive list goes back to the drive of the
+// folder list's path; that change runs this handler once more, with a drive that is ready.
+void followDrive(DriveListBox &drives, DirListBox &folders, Dialogs &dialogs);
+
+} // namespace FilePanel

@@ -1,0 +1,58 @@
+// The help panel: a large label that lies beside the window while closed and over the
+// question area while open. Its position is the only record of which it is.
+#include "Form1.h"
+#include "Program.h"
+#include "platform/Dialogs.h"
+#include "platform/ListBox.h"
+
+#include <QLabel>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString helpText()
+{
+    return u"Dieses Programm benutzt du wie deine Lernkärtchen in einem Frage-Antwort-Spiel, nur dass dein Partner hier der Computer ist. "_s
+           u"Du kannst damit Englisch üben oder beliebige Sachthemen für eine beliebige Arbeit."_s
+           u"\r"_s
+           u"Mit Klick auf das Steuerungssymbol stellst du den Modus ein: Du kannst lernen oder Quizfragen beantworten."_s
+           u"\r"_s
+           u"Mit dem Roboter kannst du deinen Schwierigkeitsgrad einstellen: Wie viele verschiedene Fragen sollen zugleich geübt werden? "_s
+           u"Es sind 10 Fragen voreingestellt, du kannst aber auch andere Zahlen zwischen 10 und 50 eingeben."_s
+           u"\r"_s
+           u"Mit dem Paket kannst du Quizdateien laden, mit dem Drucker werden sie ausgedruckt und mit dem Knochen werden sie nicht "_s
+           u"verbuddelt, sondern in die Zwischenablage kopiert."_s
+           u"\r"_s
+           u"Bei diesem Programm gibt es kein Belohnungsspiel, der Lohn besteht aus der Erkenntnis, dass du etwas kannst "_s
+           u"und gelernt hast. Mit einem Partner zu üben macht aber noch mehr Spaß!"_s
+           u"\r"_s
+           u"\r"_s
+           u"  << Klicke HIER oder auf HILFE, um das Fenster zu schließen >>"_s;
+}
+
+const QString keyboardPrompt = u"Pfeiltasten zum Blättern\r"
+                               u"Enter/Return für Eingabe\r"
+                               u"Esc für das Programmende\r"
+                               u"Ins für den Moduswechsel\r"
+                               u"F1 für dieses Hilfefenster\r"_s;
+
+} // namespace
+
+// The panel jumps in and out at once rather than sliding: the keyboard message opens
+// together with it, and a half-way panel would be neither open nor closed.
+void Form1::Bild5_Click()
+{
+    if (Bezeichnung11->x() == Liste2->x()) {
+        Bezeichnung11->setText(helpText());
+        Bezeichnung11->move(Bezeichnung1->x(), Bezeichnung11->y());
+        m_program.dialogs().messageBox(keyboardPrompt, MsgBox::OkOnly, u"Tastaturbenutzung"_s);
+    } else {
+        Bezeichnung11->move(Liste2->x(), Bezeichnung11->y());
+    }
+}
+
+void Form1::Bezeichnung11_Click()
+{
+    Bezeichnung11->move(Liste2->x(), Bezeichnung11->y());
+}

@@ -1,0 +1,34 @@
+// Leaving the program: "Beenden", Esc and the window frame all ask the same question.
+#include "Form1.h"
+#include "Program.h"
+#include "platform/Dialogs.h"
+
+#include <QCloseEvent>
+
+using namespace Qt::StringLiterals;
+
+// "No" is the default button, so a hasty Enter keeps the program running.
+bool Form1::quitConfirmed()
+{
+    return m_program.dialogs().messageBox(u"Das Programm beenden?\r"_s,
+                                          MsgBox::YesNo | MsgBox::Critical | MsgBox::DefaultButton2,
+                                          u"ZEL-Merkbold"_s)
+        == MsgBox::Yes;
+}
+
+// Nothing is saved on the way out; the settings file is written only by the editor.
+void Form1::Bild1_Click()
+{
+    if (quitConfirmed())
+        m_program.endProgram();
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    if (!quitConfirmed()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    m_program.endProgram();
+}

@@ -1,0 +1,20 @@
+#include "Form2.h"
+
+#include "app/Program.h"
+#include "catalogue/SettingsFile.h"
+#include "platform/CheckBox.h"
+#include "platform/Dialogs.h"
+
+#include <QLabel>
+
+using namespace Qt::StringLiterals;
+
+void Form2::EinstellungenSchreiben()
+{
+    const Settings settings{Bezeichnung4->text(), Kontroll1->value(), Kontroll2->value()};
+    const WriteResult written = writeSettingsFile(kSettingsFileName.toString(), settings);
+    if (!written.ok)
+        m_program.dialogs().messageBox(
+            u"Die Einstellungen konnten nicht gespeichert werden.\r"_s + written.error + u'\r',
+            MsgBox::OkOnly, u"Einstellungen"_s);
+}

@@ -1,0 +1,19 @@
+#include "EditorOutput.h"
+
+#include "ClipboardService.h"
+#include "platform/Dialogs.h"
+
+using namespace Qt::StringLiterals;
+
+void produceEditorOutput(EditorLayout layout, OutputMode mode, const QStringList &questions,
+                         const QStringList &answers, const OutputServices &services)
+{
+    if (mode == OutputMode::Copy) {
+        services.clipboard.replaceText(editorLayoutText(layout, questions, answers));
+        services.dialogs.messageBox(u"Daten wurden kopiert ..."_s, MsgBox::OkOnly, u"Kopieren"_s);
+        return;
+    }
+    if (printJobs(services.dialogs, services.printer, editorLayoutFont,
+                  editorLayoutJobs(layout, questions, answers)))
+        services.dialogs.messageBox(u"Daten werden gedruckt ..."_s, MsgBox::OkOnly, u"Drucken"_s);
+}

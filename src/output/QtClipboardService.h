@@ -1,0 +1,11 @@
+#pragma once
+
+#include "ClipboardService.h"
+
+// The system clipboard through QClipboard.
+class QtClipboardService final : public ClipboardService
+{
+public:
+    void clear() override;
+    void setText(const QString &text) override;
+};

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "PainterPrintService.h"
+
+// Prints on the system's default printer through its spooler (CUPS on Linux).
+class SystemPrintService final : public PainterPrintService
+{
+protected:
+    std::unique_ptr<QPrinter> createPrinter(PrintOutcome &failure) override;
+};

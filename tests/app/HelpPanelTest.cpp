@@ -1,0 +1,104 @@
+#include "support/ProgramFixture.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString helpText =
+    u"Dieses Programm benutzt du wie deine Lernkärtchen in einem Frage-Antwort-Spiel, nur dass dein Partner hier der Computer ist. Du kannst damit Englisch üben oder beliebige Sachthemen für eine beliebige Arbeit.\r"
+    u"Mit Klick auf das Steuerungssymbol stellst du den Modus ein: Du kannst lernen oder Quizfragen beantworten.\r"
+    u"Mit dem Roboter kannst du deinen Schwierigkeitsgrad einstellen: Wie viele verschiedene Fragen sollen zugleich geübt werden? Es sind 10 Fragen voreingestellt, du kannst aber auch andere Zahlen zwischen 10 und 50 eingeben.\r"
+    u"Mit dem Paket kannst du Quizdateien laden, mit dem Drucker werden sie ausgedruckt und mit dem Knochen werden sie nicht verbuddelt, sondern in die Zwischenablage kopiert.\r"
+    u"Bei diesem Programm gibt es kein Belohnungsspiel, der Lohn besteht aus der Erkenntnis, dass du etwas kannst und gelernt hast. Mit einem Partner zu üben macht aber noch mehr Spaß!\r"
+    u"\r"
+    u"  << Klicke HIER oder auf HILFE, um das Fenster zu schließen >>"_s;
+
+class HelpPanel : public ProgramFixture
+{
+protected:
+    QLabel *panel() { return main().Bezeichnung11; }
+    bool isOpen() { return panel()->x() == main().Bezeichnung1->x(); }
+    bool isClosed() { return panel()->x() == main().Liste2->x(); }
+
+    void expectKeyboardMessage()
+    {
+        dialogs.expectMessage(u"Pfeiltasten zum Blättern\r"
+                              u"Enter/Return für Eingabe\r"
+                              u"Esc für das Programmende\r"
+                              u"Ins für den Moduswechsel\r"
+                              u"F1 für dieses Hilfefenster\r"_s,
+                              u"Tastaturbenutzung"_s, MsgBox::OkOnly);
+    }
+};
+
+TEST_F(HelpPanel, IsClosedAndOutOfViewAtStart)
+{
+    EXPECT_TRUE(isClosed());
+    EXPECT_GE(panel()->x(), main().width());
+    EXPECT_EQ(panel()->text(), u"Bezeichnung11"_s);
+}
+
+TEST_F(HelpPanel, F1OpensWithTheKeyboardMessageAndF1ClosesWithout)
+{
+    expectKeyboardMessage();
+    press(Qt::Key_F1);
+    EXPECT_TRUE(dialogs.allShown());
+    EXPECT_TRUE(isOpen());
+    EXPECT_EQ(panel()->text(), helpText);
+
+    press(Qt::Key_F1);
+    EXPECT_TRUE(isClosed());
+    EXPECT_EQ(panel()->text(), helpText);
+}
+
+TEST_F(HelpPanel, EveryOpeningShowsTheKeyboardMessage)
+{
+    expectKeyboardMessage();
+    click(main().Bild5);
+    EXPECT_TRUE(dialogs.allShown());
+    ASSERT_TRUE(isOpen());
+
+    click(panel());
+    EXPECT_TRUE(isClosed());
+
+    panel()->setText(u"Bezeichnung11"_s);
+    expectKeyboardMessage();
+    press(Qt::Key_F1);
+    EXPECT_TRUE(dialogs.allShown());
+    EXPECT_TRUE(isOpen());
+    EXPECT_EQ(panel()->text(), helpText) << "the text is composed anew on every opening";
+}
+
+TEST_F(HelpPanel, LiesOverTheQuestionAndLeavesTheQuizAsItWas)
+{
+    click(main().Bild3);
+    const QString shownQuestion = question();
+    const QString shownAnswer = answer();
+    expectKeyboardMessage();
+    click(main().Bild5);
+
+    const QPoint overQuestion = main().Bezeichnung1->geometry().center();
+    EXPECT_EQ(main().childAt(overQuestion), panel());
+    EXPECT_EQ(question(), shownQuestion);
+    EXPECT_EQ(answer(), shownAnswer);
+    EXPECT_EQ(main().Bezeichnung5->text(), u"1"_s);
+
+    click(main().Bild3);
+    EXPECT_EQ(main().Bezeichnung5->text(), u"2"_s) << "other buttons keep working while it is open";
+    EXPECT_TRUE(isOpen());
+}
+
+// Lone carriage returns must end lines on screen, not turn into blanks.
+TEST_F(HelpPanel, BreaksLinesAtSingleCarriageReturns)
+{
+    const int width = panel()->width();
+    panel()->setText(u"Zeile\nZeile\n\nZeile"_s);
+    const int fourLines = panel()->heightForWidth(width);
+    panel()->setText(u"Zeile\rZeile"_s);
+    const int twoLines = panel()->heightForWidth(width);
+    panel()->setText(u"Zeile\rZeile\r\rZeile"_s);
+    EXPECT_GT(fourLines, twoLines);
+    EXPECT_EQ(panel()->heightForWidth(width), fourLines);
+}
+
+} // namespace
