@@ -119,11 +119,12 @@ std::optional<Settings> parseFields(QStringView text)
     return Settings{fields[1], *printPermission, *hideDrives};
 }
 
-// Quotes keep a comma or a leading blank in the name; a name with a double quote cannot be
-// quoted and is written as it is.
+// Quotes keep a comma, a line end or a leading blank in the name (file systems allow all of
+// them); a name with a double quote cannot be quoted and is written as it is.
 QString nameField(const QString &name)
 {
-    const bool needsQuotes = name.contains(u',') || name.startsWith(u' ');
+    const bool needsQuotes = name.contains(u',') || name.contains(u'\r') || name.contains(u'\n')
+        || name.startsWith(u' ') || name.startsWith(u'\t');
     if (needsQuotes && !name.contains(u'"'))
         return u'"' + name + u'"';
     return name;

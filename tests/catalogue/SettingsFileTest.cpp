@@ -132,7 +132,10 @@ INSTANTIATE_TEST_SUITE_P(
                     Settings{u"\u0141\u00D3D\u0179.TXT"_s, 1, 1},
                     Settings{u"A,B.TXT"_s, 1, 2},
                     Settings{u" LEER.TXT"_s, 2, 0},
-                    Settings{u"ENDE .TXT "_s, 0, 2}));
+                    Settings{u"ENDE .TXT "_s, 0, 2},
+                    Settings{u"ZWEI\nZEILEN.TXT"_s, 1, 0},
+                    Settings{u"\r\n"_s, 0, 0},
+                    Settings{u"\tTAB.TXT"_s, 1, 1}));
 
 class SettingsFiles : public testing::Test
 {
