@@ -1,8 +1,11 @@
-# The two commands a newcomer needs: `make run` and `make test`. Both install what is missing first.
+# `make run` and `make test` are all a newcomer needs; both install what is missing first.
 BUILD_DIR ?= build
+SANITIZE_DIR ?= build-asan
 JOBS ?= $(shell nproc)
+FUZZ_SECONDS ?= 60
+CTEST = QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-.PHONY: all deps configure build run test bench package clean
+.PHONY: all deps configure build run test sanitize bench fuzz soak package clean
 
 all: build
 
@@ -18,11 +21,30 @@ build: configure
 run: build
 	@bash scripts/run-program $(BUILD_DIR)
 
-test: build
-	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+# The sanitizer build: every test again under ASan and UBSan, plus the fuzz targets.
+sanitize: deps
+	@CC=clang CXX=clang++ cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+		-DMERKBOLD_SANITIZE=ON >/dev/null
+	@cmake --build $(SANITIZE_DIR) -j $(JOBS)
+
+test: build sanitize
+	@cd $(BUILD_DIR) && $(CTEST)
+	@cd $(SANITIZE_DIR) && $(CTEST)
+
+bench: build
+	@$(BUILD_DIR)/bench/merkbold_bench
+
+fuzz: sanitize
+	@for target in catalogue_reader settings_reader numeric_value; do \
+		echo "fuzz: $$target for $(FUZZ_SECONDS) s"; \
+		mkdir -p $(SANITIZE_DIR)/fuzz/found/$$target; \
+		$(SANITIZE_DIR)/fuzz/fuzz_$$target -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+			$(SANITIZE_DIR)/fuzz/found/$$target fuzz/corpus/$$target \
+			|| exit 1; \
+	done
 
 package: build
 	@cd $(BUILD_DIR) && cpack -G DEB
 
 clean:
-	@rm -rf $(BUILD_DIR)
+	@rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
