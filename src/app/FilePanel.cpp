@@ -3,7 +3,9 @@
 #include "platform/Dialogs.h"
 #include "platform/DirListBox.h"
 #include "platform/DriveListBox.h"
+#include "platform/FileListBox.h"
 
+#include <QSignalBlocker>
 #include <QWidget>
 
 using namespace Qt::StringLiterals;
@@ -30,6 +32,17 @@ void followDrive(DriveListBox &drives, DirListBox &folders, Dialogs &dialogs)
         return;
     dialogs.messageBox(u"Laufwerk ist nicht bereit!\r"_s, MsgBox::OkOnly, u"Laufwerkfehler"_s);
     drives.setDrive(folders.path());
+}
+
+void rereadFiles(FileListBox &files)
+{
+    const QString selected = files.text(files.listIndex());
+    files.setPattern(files.pattern()); // re-reads, and leaves nothing selected
+    const int row = int(files.texts().indexOf(selected));
+    if (selected.isEmpty() || row < 0)
+        return;
+    const QSignalBlocker noClick(files);
+    files.setListIndex(row);
 }
 
 } // namespace FilePanel

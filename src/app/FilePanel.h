@@ -5,6 +5,7 @@
 class Dialogs;
 class DirListBox;
 class DriveListBox;
+class FileListBox;
 class QWidget;
 
 // What the file panels of the main window and of the editor share.
@@ -21,5 +22,10 @@ void paintList(QWidget &list);
 // drive that cannot be entered is reported, and the drive list goes back to the drive of the
 // folder list's path; that change runs this handler once more, with a drive that is ready.
 void followDrive(DriveListBox &drives, DirListBox &folders, Dialogs &dialogs);
+
+// Reads the file list's folder again, so that a file written since shows up. The selection
+// stays on the same name where that name is still listed, and no click is raised: the main
+// window would take a click for a load.
+void rereadFiles(FileListBox &files);
 
 } // namespace FilePanel

@@ -9,6 +9,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// Bytes in one file name on the usual Linux file systems.
+constexpr qsizetype longestFileName = 255;
+
 QString shown(const QString &path)
 {
     return QDir::toNativeSeparators(path);
@@ -36,6 +39,8 @@ QString cannotWriteReason(const QString &path)
         return u"„%1“ ist ein Ordner und keine Datei."_s.arg(shown(path));
     if (!folder.isDir())
         return u"Den Ordner „%1“ gibt es nicht."_s.arg(shown(folder.filePath()));
+    if (QFile::encodeName(file.fileName()).size() > longestFileName)
+        return u"Der Dateiname „%1“ ist zu lang."_s.arg(file.fileName());
     if (!folder.isWritable() || (file.exists() && !file.isWritable()))
         return u"Die Datei „%1“ darf nicht geschrieben werden (fehlende Berechtigung)."_s.arg(shown(path));
     return u"Die Datei „%1“ konnte nicht vollständig geschrieben werden."_s.arg(shown(path));
@@ -73,7 +78,12 @@ QString writeWholeFile(const QString &path, QByteArrayView bytes)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return cannotWriteReason(path);
-    file.write(bytes.data(), bytes.size());
+    // A full disk or a file-size limit can cut the writing short. commit() does not notice when
+    // that happens as it flushes the buffer, and would put the part written in the old file's
+    // place; so the bytes are flushed and checked first. Left uncommitted, the temporary file
+    // is discarded.
+    if (file.write(bytes.data(), bytes.size()) != bytes.size() || !file.flush())
+        return cannotWriteReason(path);
     if (!file.commit()) // also after a failed write: the temporary file is then discarded
         return cannotWriteReason(path);
     return {};

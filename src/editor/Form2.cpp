@@ -1,15 +1,16 @@
 #include "Form2.h"
-#include "app/ProgramTitle.h"
 
 #include "app/FilePanel.h"
-#include "app/Form1.h"
 #include "app/Program.h"
+#include "app/ProgramTitle.h"
+#include "app/ScreenReaderNames.h"
 #include "platform/Centring.h"
 #include "platform/CheckBox.h"
 #include "platform/DirListBox.h"
 #include "platform/DriveListBox.h"
 #include "platform/FileListBox.h"
 #include "platform/ListBox.h"
+#include "platform/SvgIcon.h"
 #include "platform/PictureButton.h"
 #include "platform/Shape.h"
 #include "platform/SingleLineValidator.h"
@@ -62,7 +63,7 @@ struct LabelLook
 {
     QLabel *Form2::*label;
     const char16_t *caption;
-    const char16_t *toolTip; // also the accessible name; empty for none
+    const char16_t *toolTip; // also what a screen reader gives as description; empty for none
     Place place;
     const char *colour;      // #RRGGBB, "" for the window's text colour
 };
@@ -107,7 +108,7 @@ Form2::Form2(Program &program)
     , m_program(program)
 {
     setWindowTitle(programTitle);
-    setWindowIcon(QIcon(u":/icons/zel-merkbold.svg"_s));
+    setWindowIcon(svgIcon(u"zel-merkbold"_s));
     setFixedSize(Twips::toPixels(8685), Twips::toPixels(6645));
     setAutoFillBackground(true);
     setPalette(QPalette(Qt::black, QColor(255, 255, 224)));
@@ -142,6 +143,10 @@ void Form2::createControls()
     createFilePanel();
     wireEditing();
     wireLayoutOutput();
+    wireFiles();
+    wireSaving();
+    setUpLayoutList();
+    wireLeaving();
 }
 
 void Form2::createShapes()
@@ -162,7 +167,6 @@ void Form2::createLabels()
         if (*look.colour)
             label->setStyleSheet(u"color: %1;"_s.arg(QLatin1String(look.colour)));
         label->setToolTip(QString::fromUtf16(look.toolTip));
-        label->setAccessibleName(QString::fromUtf16(look.toolTip));
         this->*look.label = label;
     }
 
@@ -213,7 +217,7 @@ void Form2::createFilePanel()
 
     Laufwerk1 = new DriveListBox(Bild13);
     Laufwerk1->setGeometry(Twips::rect(120, 120, 2535, 315));
-    Laufwerk1->setAccessibleName(u"Laufwerke"_s);
+    nameComboBox(*Laufwerk1, u"Laufwerke"_s);
     Verzeichnis1 = new DirListBox(Bild13);
     Verzeichnis1->setGeometry(Twips::rect(120, 640, 2535, 2790));
     Verzeichnis1->setAccessibleName(u"Ordner"_s);
@@ -256,10 +260,9 @@ void Form2::Liste2_Click()
 }
 
 // The editor's lists are the live catalogue: closing through the frame only hides the window
-// and brings the quiz back.
+// and brings the quiz back with the catalogue as it stands, as "Abbruch mit Laden" does.
 void Form2::closeEvent(QCloseEvent *event)
 {
     event->ignore();
-    hide();
-    m_program.form1().show();
+    Bild7_Click();
 }

@@ -13,6 +13,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class Shape;
+enum class OutputMode;
 
 // The editor window. Its two lists are the live catalogue of the whole program: pair i is row
 // i of Liste1 (question) and of Liste2 (answer). It is created hidden at start-up and only
@@ -89,8 +90,32 @@ public:
     // Prints or copies the catalogue in the layout chosen, by the list's mode (LayoutOutput.cpp).
     void Liste3_DblClick();
 
+    // The file panel, loading into the editor, the standard file, a new catalogue (Form2Files.cpp).
+    void Bild12_Click();       // show or hide the file panel
+    void Datei1_DblClick();    // load the selected file into the editor
+    void Bezeichnung3_Click(); // the selected file becomes the standard file
+    void Bezeichnung4_Click();
+    void Befehl1_Click();      // no standard file
+    void Bild10_Click();       // empty the catalogue for a new one
+
+    // Saves the catalogue under a name the user types (Form2Saving.cpp).
+    void Bild3_Click();
+
+    // The layout list: opened for printing or copying, refilled on every activation
+    // (Form2LayoutList.cpp).
+    void Bild5_Click();
+    void Bild9_Click();
+    void Form_Activate();
+
+    // Help and the two ways out (Form2Leaving.cpp).
+    void Bild6_Click(); // help message
+    void Bild1_Click(); // back to the standard questions, the settings written
+    void Bild7_Click(); // back to the quiz with the edited catalogue
+
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createControls();
@@ -102,6 +127,17 @@ private:
     void wireEditing();
     void wireLayoutOutput();
     void takePairFrom(const ListBox *list);
+    void wireFiles();
+    void wireSaving();
+    void setUpLayoutList();
+    void wireLeaving();
+    void makeSelectedFileStandard();
+    void openOrCloseLayoutList(OutputMode mode);
 
     Program &m_program;
+    // Pairs were added or deleted, or the catalogue emptied, since the main window's choice list
+    // was last filled; it may then offer no right answer, and leaving with the catalogue builds a
+    // new practice set. The choice list is filled only while the editor is hidden or by its own
+    // load, and leaving settles the matter, so the flag is false whenever the editor is hidden.
+    bool m_catalogueEdited = false;
 };

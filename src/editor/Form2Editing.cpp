@@ -57,6 +57,7 @@ void Form2::Bild4_Click()
     }
     Liste1->addText(question);
     Liste2->addText(answer);
+    m_catalogueEdited = true;
     const int last = Liste1->count() - 1;
     Liste1->setListIndex(last);
     Liste2->setListIndex(last);
@@ -82,6 +83,7 @@ void Form2::Bild11_Click()
         return;
     Liste1->removeText(row);
     Liste2->removeText(row);
+    m_catalogueEdited = true;
     if (Liste1->count() > 0)
         Liste1->setListIndex(0);
     if (Liste2->count() > 0)
