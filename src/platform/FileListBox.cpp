@@ -35,9 +35,16 @@ QString FileListBox::filePath(int row) const
 
 QStringList FileListBox::matchingFiles(const QString &folder, const QString &pattern)
 {
-    // Without QDir::CaseSensitive the name filters ignore letter case.
-    QStringList names = QDir(folder).entryList(pattern.split(u';', Qt::SkipEmptyParts),
-                                               QDir::Files, QDir::Unsorted);
+    // Without QDir::CaseSensitive the name filters ignore letter case. QDir::Files leaves out
+    // FIFOs and devices but keeps a symbolic link to one, which the readers refuse; only what
+    // leads to a regular file is offered.
+    QStringList names;
+    const QFileInfoList entries = QDir(folder).entryInfoList(
+        pattern.split(u';', Qt::SkipEmptyParts), QDir::Files, QDir::Unsorted);
+    for (const QFileInfo &entry : entries) {
+        if (entry.isFile())
+            names.append(entry.fileName());
+    }
     std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
         const int byLetters = a.compare(b, Qt::CaseInsensitive);
         return byLetters != 0 ? byLetters < 0 : a < b;

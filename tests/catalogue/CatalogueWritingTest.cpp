@@ -157,25 +157,4 @@ TEST_F(CatalogueFiles, FailedWriteOverAFolderLeavesItAndLeavesNoTemporaryFile)
               QStringList{u"K.TXT"_s});
 }
 
-TEST_F(CatalogueFiles, FailedWriteKeepsTheOldFileByteIdentical)
-{
-    const QString folder = path(u"GESCHUETZT"_s);
-    ASSERT_TRUE(QDir().mkpath(folder));
-    const QString target = folder + u"/K.TXT"_s;
-    const QByteArray old = "alt\r\nALT\r\n";
-    putFile(target, old);
-    QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
-    if (QFileInfo(folder).isWritable()) {
-        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        GTEST_SKIP() << "running with rights that ignore a read-only folder";
-    }
-
-    const WriteResult written = KatalogdateiSchreiben(target, {{u"neu"_s}, {u"NEU"_s}});
-    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    EXPECT_FALSE(written.ok);
-    EXPECT_EQ(written.error,
-              u"Die Datei „%1“ darf nicht geschrieben werden (fehlende Berechtigung)."_s.arg(target));
-    EXPECT_EQ(fileBytes(target), old);
-}
-
 } // namespace

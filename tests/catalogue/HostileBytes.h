@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QByteArray>
+
+#include <cstddef>
+#include <cstdint>
+#include <random>
+
+// Contents of files that were never meant as a catalogue.
+namespace HostileBytes {
+
+inline constexpr qsizetype hugeLineLength = 50 * 1000 * 1000;
+
+// 50 MB of "Lernkärtchen " in Windows-1252 without a line end.
+inline QByteArray hugeLine()
+{
+    const QByteArray piece("Lernk\xE4rtchen ");
+    QByteArray line = piece.repeated(hugeLineLength / piece.size());
+    return line + QByteArray(hugeLineLength - line.size(), 'x');
+}
+
+inline QByteArray random(std::uint32_t seed, qsizetype count)
+{
+    std::mt19937 generator(seed);
+    std::uniform_int_distribution<int> byte(0, 255);
+    QByteArray bytes(count, Qt::Uninitialized);
+    for (char &b : bytes)
+        b = char(byte(generator));
+    return bytes;
+}
+
+// All the bytes of a literal, NUL bytes included.
+template <std::size_t N>
+QByteArray of(const char (&text)[N])
+{
+    return QByteArray(text, N - 1);
+}
+
+} // namespace HostileBytes
