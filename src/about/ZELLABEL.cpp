@@ -86,6 +86,9 @@ void ZELLABEL::createLabels()
         this->*look.label = label;
     }
     Bezeichnung1->setCursor(Qt::PointingHandCursor);
+    // Spelt out for the eye only: a screen reader would read the spaced letters one by one.
+    Bezeichnung1->setAccessibleName(u"Okay"_s);
+    Bezeichnung1->setAccessibleDescription(u"Schließt das Fenster"_s);
     Bezeichnung1->installEventFilter(this);
 }
 

@@ -1,21 +1,20 @@
 // The main window's file browser: picking a catalogue file replaces the live catalogue and
 // starts a new practice set over it.
+#include "CatalogueLoading.h"
 #include "FilePanel.h"
 #include "Form1.h"
-#include "MODUL1.h"
 #include "Program.h"
 #include "ProgramTitle.h"
+#include "ScreenReaderNames.h"
 #include "catalogue/CatalogueFile.h"
 #include "editor/Form2.h"
 #include "platform/Caption.h"
 #include "platform/CheckBox.h"
-#include "platform/Dialogs.h"
 #include "platform/DirListBox.h"
 #include "platform/DriveListBox.h"
 #include "platform/FileListBox.h"
 #include "platform/PictureButton.h"
 #include "platform/RandomSource.h"
-#include "platform/Shape.h"
 #include "platform/Twips.h"
 
 #include <algorithm>
@@ -48,7 +47,7 @@ void Form1::setUpFileBrowser()
 {
     Laufwerk1 = new DriveListBox(Bild16);
     Laufwerk1->setGeometry(Twips::rect(120, 120, 4095, 315));
-    Laufwerk1->setAccessibleName(u"Laufwerke"_s);
+    nameComboBox(*Laufwerk1, u"Laufwerke"_s);
     Verzeichnis1 = new DirListBox(Bild16);
     Verzeichnis1->setGeometry(Twips::rect(120, 480, 4095, 1890));
     Verzeichnis1->setAccessibleName(u"Ordner"_s);
@@ -120,25 +119,6 @@ void Form1::Datei1_Click()
     const bool complete = read.outcome == ReadOutcome::Complete;
     setWindowTitle(complete ? programTitle + u"  ( "_s + fileName + u" )"_s : programTitle);
 
-    // Rows that do not exist are refused, so an empty catalogue stays without a selection.
-    editor.Liste1->setListIndex(0);
-    editor.Liste2->setListIndex(0);
-    Liste2->setListIndex(0);
-    setCaptionValue(Bezeichnung3, 0);
-    setCaptionValue(Bezeichnung4, Liste2->count() - 1);
-    setCaptionValue(Bezeichnung5, 0);
-    Figur1->setWidthTwips(MODUL1::progressStart);
-    setCaptionValue(Bezeichnung8, 0);
-    setCaptionValue(Bezeichnung9, 0);
-    MODUL1::ErsteFrageZeigen(m_program);
-    MODUL1::AnzeigeAktualisieren(m_program);
-
-    Dialogs &dialogs = m_program.dialogs();
-    // A file that could not be opened or read at all, or is too large, says why.
-    if (!read.error.isEmpty())
-        dialogs.messageBox(read.error + u'\r', MsgBox::OkOnly, u"Dateifehler"_s);
-    // The count stands with a blank in the place of its sign.
-    dialogs.messageBox(u"Datensätze dieser Datei:  "_s + u' ' + QString::number(pairCount) + u'\r'
-                           + u"Programmvoreinstellung:   "_s + Bezeichnung6->text() + u'\r',
-                       MsgBox::OkOnly, fileName.toUpper());
+    CatalogueLoading::startPractice(m_program);
+    CatalogueLoading::report(m_program, fileName, pairCount, read.error);
 }

@@ -1,10 +1,11 @@
 #include "Form1.h"
-#include "ProgramTitle.h"
 
 #include "MODUL1.h"
 #include "Program.h"
+#include "ProgramTitle.h"
 #include "platform/Centring.h"
 #include "platform/ListBox.h"
+#include "platform/SvgIcon.h"
 #include "platform/PictureButton.h"
 #include "platform/Shape.h"
 #include "platform/Twips.h"
@@ -98,13 +99,14 @@ Form1::Form1(Program &program)
     , m_program(program)
 {
     setWindowTitle(programTitle);
-    setWindowIcon(QIcon(u":/icons/zel-merkbold.svg"_s));
+    setWindowIcon(svgIcon(u"zel-merkbold"_s));
     setFixedSize(Twips::toPixels(8670), Twips::toPixels(6645));
     setAutoFillBackground(true);
     setPalette(QPalette(Qt::black, Qt::white));
     setFont(uiFont());
     setFocusPolicy(Qt::StrongFocus);
     createControls();
+    describeStateLabels();
     wireEvents();
     wireCommands();
     wireCardOutput();

@@ -110,6 +110,7 @@ private:
     bool quitConfirmed();
     void wireCardOutput();
     void setUpFileBrowser();
+    void describeStateLabels();
 
     Program &m_program;
 };

@@ -1,0 +1,12 @@
+#include "ScreenReaderNames.h"
+
+#include <QComboBox>
+#include <QLabel>
+
+void nameComboBox(QComboBox &box, const QString &name)
+{
+    box.setAccessibleName(name);
+    auto *label = new QLabel(name, box.parentWidget());
+    label->setBuddy(&box);
+    label->hide();
+}

@@ -1,0 +1,179 @@
+// Drives the real windows into the states the README shows, by the same keys and clicks a user
+// gives, and saves a picture of each: the main window at start, with the help panel open, the
+// about box, the editor's file panel, and the editor with a catalogue loaded and one pair taken
+// into the input boxes.
+// The boxes on the way are answered at once and listed on the output.
+//
+// Usage: screenshot_tour OUTPUT_FOLDER CATALOGUE_FILE
+// Run it in a working folder that holds the catalogue file and no settings file, so the start
+// is the one a new user sees; QT_SCALE_FACTOR sets the scale of the pictures.
+#include "about/ZELLABEL.h"
+#include "app/DesktopServices.h"
+#include "app/Form1.h"
+#include "editor/Form2.h"
+#include "platform/Dialogs.h"
+#include "platform/FileListBox.h"
+#include "platform/ListBox.h"
+#include "platform/PictureButton.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QTest>
+#include <QTextStream>
+#include <QTimer>
+#include <functional>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QTextStream &out()
+{
+    static QTextStream stream(stdout);
+    return stream;
+}
+
+// OK for a notice, No for a question (so nothing is ended or emptied on the way), and for
+// the password whatever `typed` gives.
+class AnsweringDialogs final : public Dialogs
+{
+public:
+    std::function<QString()> typed;
+
+    int messageBox(const QString &prompt, int style, const QString &title) override
+    {
+        const bool question = (style & 0xF) == MsgBox::YesNo;
+        log(title, prompt, question ? u"Nein"_s : u"OK"_s);
+        return question ? MsgBox::No : MsgBox::Ok;
+    }
+
+    QString inputBox(const QString &prompt, const QString &title, const QString &) override
+    {
+        const QString text = typed ? typed() : QString();
+        log(title, prompt, text);
+        return text;
+    }
+
+private:
+    static void log(const QString &title, QString prompt, const QString &answer)
+    {
+        prompt.replace(u'\r', u" / "_s);
+        out() << "  box \"" << title << "\": " << prompt << " -> " << answer << Qt::endl;
+    }
+};
+
+// A failed step ends the tour: a picture of the wrong state is worse than none.
+[[noreturn]] void fail(const QString &why)
+{
+    out() << "screenshot_tour: " << why << Qt::endl;
+    std::exit(1);
+}
+
+void require(bool condition, const QString &why)
+{
+    if (!condition)
+        fail(why);
+}
+
+// Lets the window take in what was done and paint it.
+void settle()
+{
+    QTest::qWait(300);
+}
+
+void save(QWidget &window, const QDir &folder, const QString &name)
+{
+    require(QTest::qWaitForWindowExposed(&window), name + u": the window was not shown"_s);
+    settle();
+    const QPixmap picture = window.grab();
+    const QString path = folder.filePath(name + u".png"_s);
+    require(picture.save(path), u"cannot write "_s + path);
+    out() << path << ": " << picture.width() << " x " << picture.height() << " pixels" << Qt::endl;
+}
+
+// A key goes to the focused control of the window, or to the window itself.
+void press(QWidget &window, Qt::Key key)
+{
+    QTest::keyClick(window.focusWidget() ? window.focusWidget() : &window, key);
+}
+
+QPoint rowCentre(ListBox &list, int row)
+{
+    list.doItemsLayout();
+    return list.visualRect(list.model()->index(row, 0)).center();
+}
+
+void clickRow(ListBox &list, int row)
+{
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, rowCentre(list, row));
+}
+
+void doubleClickRow(ListBox &list, int row)
+{
+    clickRow(list, row);
+    QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, rowCentre(list, row));
+}
+
+void visitMainWindow(Form1 &main, const QDir &folder)
+{
+    require(QTest::qWaitFor([&] { return !main.Zeit1->isActive(); }, 5000),
+            u"the start-up timer did not run"_s);
+    save(main, folder, u"hauptfenster"_s);
+
+    press(main, Qt::Key_F1);
+    require(main.Bezeichnung11->x() == main.Bezeichnung1->x(), u"F1 did not open the help panel"_s);
+    save(main, folder, u"hilfe"_s);
+    press(main, Qt::Key_F1);
+}
+
+void visitAboutBox(Program &program, const QDir &folder)
+{
+    QTest::mouseClick(program.form1().Bild14, Qt::LeftButton);
+    ZELLABEL &about = program.zellabel();
+    require(QTest::qWaitForWindowActive(&about), u"the about box did not come up"_s);
+    save(about, folder, u"programm-info"_s);
+    QTest::mouseClick(about.Bild1, Qt::LeftButton);
+}
+
+void visitEditor(Program &program, const QDir &folder, const QString &catalogue)
+{
+    QTest::mouseClick(program.form1().Bild4, Qt::LeftButton);
+    Form2 &editor = program.form2();
+    require(editor.isVisible(), u"the password was refused"_s);
+
+    QTest::mouseClick(editor.Bild12, Qt::LeftButton);
+    const int row = int(editor.Datei1->texts().indexOf(catalogue));
+    require(row >= 0, catalogue + u" is not in the editor's file list"_s);
+    clickRow(*editor.Datei1, row);
+    save(editor, folder, u"dateiauswahl"_s);
+    doubleClickRow(*editor.Datei1, row);
+    require(editor.Liste1->count() > 1, catalogue + u" did not load"_s);
+    doubleClickRow(*editor.Liste1, 1);
+    save(editor, folder, u"editor"_s);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    describeApplication();
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() != 3)
+        fail(u"usage: screenshot_tour OUTPUT_FOLDER CATALOGUE_FILE"_s);
+    const QDir folder(arguments[1]);
+    require(folder.exists(), arguments[1] + u" does not exist"_s);
+
+    DesktopServices desktop;
+    AnsweringDialogs dialogs;
+    Program program({dialogs, desktop.random, desktop.printer, desktop.clipboard});
+    // The password is the question on display; a user reads it off the window and types it.
+    dialogs.typed = [&program] { return program.form1().Bezeichnung1->text(); };
+    program.start();
+
+    visitMainWindow(program.form1(), folder);
+    visitAboutBox(program, folder);
+    visitEditor(program, folder, arguments[2]);
+    return 0;
+}
