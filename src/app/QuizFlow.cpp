@@ -1,8 +1,8 @@
 // The quiz itself: building practice sets, judging answers, paging, the work mode.
-#include "ProgramTitle.h"
 #include "Form1.h"
 #include "MODUL1.h"
 #include "Program.h"
+#include "ProgramTitle.h"
 #include "WorkMode.h"
 #include "editor/Form2.h"
 #include "platform/Caption.h"
@@ -11,6 +11,7 @@
 #include "platform/RandomSource.h"
 #include "platform/Shape.h"
 
+#include <algorithm>
 #include <cmath>
 
 using namespace Qt::StringLiterals;
@@ -99,8 +100,9 @@ void Form1::Bild2_Click()
 {
     if (WorkMode::isQuiz(Bezeichnung7)) {
         double position = captionValue(Bezeichnung5) - 1;
+        // Over an empty choice list the last index is -1; the position stays at 0 then.
         if (position < 0)
-            position = captionValue(Bezeichnung4);
+            position = std::max(captionValue(Bezeichnung4), 0.0);
         setCaptionValue(Bezeichnung5, position);
     }
     if (WorkMode::isLearn(Bezeichnung7)) {

@@ -1,5 +1,6 @@
 #include "PictureButton.h"
 
+#include "SvgIcon.h"
 #include "Twips.h"
 
 using namespace Qt::StringLiterals;
@@ -7,7 +8,7 @@ using namespace Qt::StringLiterals;
 PictureButton::PictureButton(const QString &iconName, const QString &toolTip, QWidget *parent)
     : QToolButton(parent)
 {
-    setIcon(QIcon(u":/icons/%1.svg"_s.arg(iconName)));
+    setIcon(svgIcon(iconName));
     setIconSize({32, 32});
     setFixedSize(Twips::toPixels(495), Twips::toPixels(495));
     setAutoRaise(true);

@@ -1,13 +1,33 @@
 #include "UiFont.h"
 
-#include <QStringList>
+#include <QFontDatabase>
+#include <array>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// Looked up once: a family list would make every font of every window search for the missing
+// classic face again.
+QString uiFamily()
+{
+    static const QString family = [] {
+        for (const QString &candidate : std::array{u"MS Sans Serif"_s, u"Liberation Sans"_s, u"Arial"_s}) {
+            if (QFontDatabase::hasFamily(candidate))
+                return candidate;
+        }
+        return QString();
+    }();
+    return family;
+}
+
+} // namespace
 
 QFont uiFont(double pointSize)
 {
     QFont font;
-    font.setFamilies(QStringList{u"MS Sans Serif"_s, u"Liberation Sans"_s, u"Arial"_s, u"DejaVu Sans"_s});
+    if (!uiFamily().isEmpty())
+        font.setFamily(uiFamily());
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
     font.setBold(true);

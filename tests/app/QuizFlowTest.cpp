@@ -269,6 +269,20 @@ TEST_F(QuizFlow, AnEmptyCatalogueNeitherCrashesTheModeSwitchNorPaging)
     EXPECT_EQ(caption(main().Bezeichnung7), u"Quizmodus"_s);
 }
 
+// A file without a pair leaves the choice list empty and its last index at -1; paging back must
+// not take the browse position below 0.
+TEST_F(QuizFlow, BackOnAnEmptyChoiceListStaysAtPositionZero)
+{
+    loadNumberedCatalogue(0);
+    main().Liste2->clear();
+    setCaptionOf(main().Bezeichnung4, u"-1");
+    click(main().Bild2);
+    EXPECT_EQ(caption(main().Bezeichnung5), u"0"_s);
+    EXPECT_EQ(answer(), QString());
+    press(Qt::Key_Up);
+    EXPECT_EQ(caption(main().Bezeichnung5), u"0"_s);
+}
+
 TEST_F(QuizFlow, AnEmptyShownAnswerOnAnEmptyCatalogueCountsAsRightAndStartsOver)
 {
     loadNumberedCatalogue(0);

@@ -1,0 +1,48 @@
+// "Eingaben sichern" looks for the new texts in the whole catalogue; against a plain scan.
+#include "BenchProgram.h"
+#include "CatalogueGenerator.h"
+
+#include <QLineEdit>
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int pairs = 32767;
+
+void EingabenSichern(benchmark::State &state)
+{
+    const Catalogue catalogue = generateCatalogue(pairs);
+    BenchProgram program;
+    program.setCatalogue(catalogue.questions, catalogue.answers);
+    int added = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        program.editor().Text1->setText(u"Neue Frage %1"_s.arg(added));
+        program.editor().Text2->setText(u"Neue Antwort %1"_s.arg(added));
+        ++added;
+        state.ResumeTiming();
+        program.editor().Bild4_Click();
+    }
+}
+BENCHMARK(EingabenSichern)->Unit(benchmark::kMicrosecond);
+
+void ScanTwoVectors(benchmark::State &state)
+{
+    const Catalogue catalogue = generateCatalogue(pairs);
+    const std::vector<QString> questions(catalogue.questions.begin(), catalogue.questions.end());
+    const std::vector<QString> answers(catalogue.answers.begin(), catalogue.answers.end());
+    const QString question = u"Neue Frage"_s;
+    const QString answer = u"Neue Antwort"_s;
+    for (auto _ : state) {
+        const auto found = std::count(questions.begin(), questions.end(), question)
+            + std::count(answers.begin(), answers.end(), answer);
+        benchmark::DoNotOptimize(found);
+    }
+}
+BENCHMARK(ScanTwoVectors)->Unit(benchmark::kMicrosecond);
+
+} // namespace

@@ -1,0 +1,36 @@
+#include "MemoryFigure.h"
+
+#include "BenchProgram.h"
+#include "CatalogueGenerator.h"
+
+#include "platform/FileListBox.h"
+
+#include <QFileInfo>
+#include <fstream>
+#include <malloc.h>
+#include <unistd.h>
+
+namespace {
+
+double residentBytes()
+{
+    malloc_trim(0); // memory already given back must not count
+    std::ifstream statm("/proc/self/statm");
+    double size = 0;
+    double resident = 0;
+    statm >> size >> resident;
+    return resident * double(sysconf(_SC_PAGESIZE));
+}
+
+} // namespace
+
+double memoryPerFileByte()
+{
+    BenchProgram program;
+    const QString path = writeGeneratedCatalogue(program.folder(), 32767);
+    program.main().Datei1->setPath(program.folder());
+    const double before = residentBytes();
+    program.main().Datei1->setListIndex(0);
+    const double after = residentBytes();
+    return (after - before) / double(QFileInfo(path).size());
+}

@@ -1,0 +1,9 @@
+#include "DesktopServices.h"
+
+#include <QApplication>
+
+void describeApplication()
+{
+    QApplication::setApplicationName(QStringLiteral("ZEL-Merkbold"));
+    QApplication::setDesktopFileName(QStringLiteral("de.zelmerkbold.Merkbold"));
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "Program.h"
+#include "output/QtClipboardService.h"
+#include "output/SystemPrintService.h"
+#include "platform/QtDialogs.h"
+#include "platform/RandomSource.h"
+
+// The services of a real desktop run: boxes on screen, the system's printer and clipboard.
+struct DesktopServices
+{
+    QtDialogs dialogs;
+    ClockRandomSource random;
+    SystemPrintService printer;
+    QtClipboardService clipboard;
+
+    Services services() { return {dialogs, random, printer, clipboard}; }
+};
+
+// What every desktop start of the program sets first.
+void describeApplication();

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QIcon>
+#include <QString>
+
+// An icon drawn from an SVG resource (":/icons/NAME.svg"). The drawing is read on first use and
+// each size is rendered once, sharp at any screen scale: a window full of hidden buttons costs
+// nothing at start-up.
+QIcon svgIcon(const QString &name);
