@@ -22,7 +22,7 @@ int main(int argc, char **argv)
         {"one right answer at 32767 pairs", "RightAnswer/32767", "RightAnswer/20", 1, 2},
         {"answering the whole largest catalogue", "WholeCatalogueAnswered/32767/iterations:3/manual_time",
          "RightAnswer/20", 32767, 2},
-        {"\"Eingaben sichern\" at 32767 pairs", "EingabenSichern", "ScanTwoVectors", 1, 3},
+        {"\"Eingaben sichern\" at 32767 pairs", "EingabenSichern/manual_time", "ScanTwoVectors", 1, 3},
         {"start-up as a whole process", "StartUpProgram/iterations:20",
          "StartUpMinimalWindow/iterations:20", 1, 1.5},
         {"loading a catalogue of 100 000 pairs", "LoadThroughFileList/100000",

@@ -50,7 +50,7 @@ void Form2::Bild4_Click()
                                        u"Dateifehler"_s);
         return;
     }
-    if (Liste1->texts().contains(question) || Liste2->texts().contains(answer)) {
+    if (Liste1->contains(question) || Liste2->contains(answer)) {
         m_program.dialogs().messageBox(u"Eintrag ist schon vorhanden!\r"_s, MsgBox::OkOnly,
                                        u"Doppelter Eintrag"_s);
         return;

@@ -25,6 +25,13 @@ QString ListBox::text(int row) const
     return m_model.rows().at(row);
 }
 
+bool ListBox::contains(const QString &text) const
+{
+    // QString's == rejects texts of another length at once, which QStringList::contains does not.
+    const QStringList &rows = m_model.rows();
+    return std::find(rows.begin(), rows.end(), text) != rows.end();
+}
+
 void ListBox::clear()
 {
     setTexts({});

@@ -27,6 +27,8 @@ public:
     int count() const { return int(m_model.rows().size()); }
     QString text(int row) const;
     const QStringList &texts() const { return m_model.rows(); }
+    // Whether a row holds exactly this text (letter case and blanks count).
+    bool contains(const QString &text) const;
 
     void clear();
     void addText(const QString &text);

@@ -40,10 +40,17 @@ namespace Windows1252 {
 
 QString decode(QByteArrayView bytes)
 {
-    QString text(bytes.size(), Qt::Uninitialized);
-    QChar *out = text.data();
-    for (const char byte : bytes)
-        *out++ = QChar(kByteToUnit[static_cast<unsigned char>(byte)]);
+    // Qt's Latin-1 conversion is vectorised; only 0x80..0x9F need mending afterwards.
+    QString text = QString::fromLatin1(bytes);
+    QChar *units = nullptr;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        if (byte >= 0x80 && byte <= 0x9F) {
+            if (!units)
+                units = text.data();
+            units[i] = QChar(kByteToUnit[byte]);
+        }
+    }
     return text;
 }
 
