@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 CTEST = QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-.PHONY: all deps configure build run test sanitize bench fuzz soak package clean
+.PHONY: all deps configure build run test sanitize bench fuzz soak package screenshots clean
 
 all: build
 
@@ -43,8 +43,16 @@ fuzz: sanitize
 			|| exit 1; \
 	done
 
+# A million random user actions on the real windows; MERKBOLD_SOAK_SEED=<seed> replays a run.
+soak: build
+	@QT_QPA_PLATFORM=offscreen MERKBOLD_SOAK_ACTIONS=1000000 $(BUILD_DIR)/tests/soak/soak_tests
+
 package: build
 	@cd $(BUILD_DIR) && cpack -G DEB
+
+# The README's pictures, taken under Xvfb from the build; SCALE=2 checks a high-density screen.
+screenshots: build
+	@bash scripts/screenshots $(BUILD_DIR) $(or $(SCALE),1)
 
 clean:
 	@rm -rf $(BUILD_DIR) $(SANITIZE_DIR)

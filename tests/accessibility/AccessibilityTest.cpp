@@ -6,7 +6,6 @@
 #include "platform/FileListBox.h"
 
 #include <QAccessible>
-#include <algorithm>
 #include <set>
 #include <vector>
 
@@ -26,12 +25,8 @@ bool isOperated(QAccessibleInterface &node)
     return operatedRoles.contains(node.role()) || node.state().focusable;
 }
 
-struct Control
-{
-    QString name;
-    QString toolTip;
-    QString what; // class and place, to find an offender
-};
+// `what` gives class and place, to find an offender.
+struct Control { QString name, toolTip, what; };
 
 // Qt on Linux gives a combo box's current text as its name; assistive tools then name the box
 // by the label that points at it.
@@ -77,71 +72,40 @@ std::vector<Control> controlsOf(QWidget &window)
     return controls;
 }
 
-struct WindowCase
-{
-    const char *window;
-    QWidget &(*open)(Program &);
-    QStringList names; // every control's spoken name, in any order
-};
-
-void PrintTo(const WindowCase &c, std::ostream *out)
-{
-    *out << c.window;
-}
-
-QWidget &mainWindow(Program &program) { return program.form1(); }
-QWidget &editorWindow(Program &program) { return program.form2(); }
-QWidget &aboutBox(Program &program) { return program.zellabel(); }
+// `names`: every control's spoken name, in any order.
+struct WindowCase { const char *window; QWidget &(*open)(Program &); QStringList names; };
 
 const WindowCase windowCases[] = {
-    {"MainWindow", mainWindow,
+    {"MainWindow", [](Program &p) -> QWidget & { return p.form1(); },
      {u"Beenden"_s, u"Dateimenü"_s, u"Arbeitsmodus"_s, u"Drucken"_s, u"Ablage"_s,
       u"Einstellung"_s, u"Hilfetext"_s, u"Löschen"_s, u"Autor"_s, u"Editor"_s, u"Fehler"_s,
       u"Zurück"_s, u"Eingabe"_s, u"Weiter"_s, u"Lösungen"_s, u"Angebotene Antworten"_s,
       u"Laufwerke"_s, u"Ordner"_s, u"Katalogdateien"_s}},
-    {"Editor", editorWindow,
+    {"Editor", [](Program &p) -> QWidget & { return p.form2(); },
      {u"Abbruch"_s, u"Abbruch mit Laden"_s, u"Neue Datei"_s, u"Hilfetext"_s, u"Dateimenü"_s,
       u"Frage löschen"_s, u"Eingaben sichern"_s, u"Antwort löschen"_s, u"Zeile löschen"_s,
       u"Drucken ..."_s, u"Ablage ..."_s, u"Listen speichern"_s, u"Keine Standarddatei"_s,
       u" Ausdrucken erlauben"_s, u" Laufwerke abblenden"_s, u"Frage"_s, u"Antwort"_s,
       u"Fragen"_s, u"Antworten"_s, u"Ausgabeformate"_s, u"Laufwerke"_s, u"Ordner"_s,
       u"Katalogdateien"_s}},
-    {"AboutBox", aboutBox, {u"Abbruch"_s}},
+    {"AboutBox", [](Program &p) -> QWidget & { return p.zellabel(); }, {u"Abbruch"_s}},
 };
 
-class AccessibleControls : public ProgramFixture, public ::testing::WithParamInterface<WindowCase>
-{
-protected:
-    std::vector<Control> controls() { return controlsOf(GetParam().open(*program)); }
-};
-
-TEST_P(AccessibleControls, EveryControlHasAName)
-{
-    const std::vector<Control> found = controls();
-    ASSERT_FALSE(found.empty()) << "the walk reached no control";
-    for (const Control &control : found)
-        EXPECT_FALSE(control.name.trimmed().isEmpty()) << "no accessible name: " << control.what.toStdString();
-}
-
-TEST_P(AccessibleControls, TheNamesAreTheControlsTexts)
-{
-    QStringList spoken;
-    for (const Control &control : controls())
-        spoken.append(control.name);
-    QStringList expected = GetParam().names;
-    std::sort(spoken.begin(), spoken.end());
-    std::sort(expected.begin(), expected.end());
-    EXPECT_EQ(spoken, expected);
-}
+class AccessibleControls : public ProgramFixture, public ::testing::WithParamInterface<WindowCase> {};
 
 // A sighted user reads the tooltip, a blind one hears the name: both must say the same.
-TEST_P(AccessibleControls, AToolTipAndTheNameAgree)
+TEST_P(AccessibleControls, EveryControlIsNamedByItsTextOrToolTip)
 {
-    for (const Control &control : controls()) {
-        if (!control.toolTip.isEmpty()) {
-            EXPECT_EQ(control.name, control.toolTip) << control.what.toStdString();
-        }
+    QStringList spoken;
+    for (const Control &control : controlsOf(GetParam().open(*program))) {
+        EXPECT_FALSE(control.name.trimmed().isEmpty()) << "no accessible name: " << control.what.toStdString();
+        EXPECT_TRUE(control.toolTip.isEmpty() || control.toolTip == control.name) << control.what.toStdString();
+        spoken.append(control.name);
     }
+    QStringList expected = GetParam().names;
+    spoken.sort();
+    expected.sort();
+    EXPECT_EQ(spoken, expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, AccessibleControls, ::testing::ValuesIn(windowCases),
@@ -151,101 +115,44 @@ INSTANTIATE_TEST_SUITE_P(Windows, AccessibleControls, ::testing::ValuesIn(window
 // label is about is its description.
 class AccessibleStateLabels : public ProgramFixture
 {
-public:
-    void pressKey(Qt::Key key) { press(key); }
-    void answerWrong()
-    {
-        dialogs.expectMessage(u"Leider falsch, versuch's nochmal!\r"_s, u"F e h l e r"_s);
-        press(Qt::Key_Return);
-    }
-    void answerRight() { answerRightByKeyboard(); }
-    void chooseStandardFile()
-    {
-        editor().Datei1->setListIndex(int(editor().Datei1->texts().indexOf(u"tiere.txt"_s)));
-        click(editor().Bezeichnung3);
-    }
-    void activateAboutBox() { program->zellabel().Form_Activate(); }
-
 protected:
     void prepareWorkDir() override { writeWorkFile(u"tiere.txt"_s, "Wal\r\nSäuger\r\n"); }
+
+    static void expectSpoken(QLabel *label, const QString &name, const QString &description)
+    {
+        QAccessibleInterface *node = QAccessible::queryAccessibleInterface(label);
+        ASSERT_NE(node, nullptr);
+        EXPECT_EQ(node->role(), QAccessible::StaticText);
+        EXPECT_EQ(node->text(QAccessible::Name), name);
+        EXPECT_EQ(node->text(QAccessible::Description), description);
+    }
 };
 
-struct StateLabelCase
+TEST_F(AccessibleStateLabels, SpeakTheirCurrentTextAndWhatTheyAreAbout)
 {
-    const char *state;
-    void (*act)(AccessibleStateLabels &);
-    QLabel *(*label)(Program &);
-    QString name;
-    QString description;
-};
+    expectSpoken(main().Bezeichnung1, u"Wie viele Windstärken gibt es?"_s, u"Frage"_s);
+    expectSpoken(main().Bezeichnung10,
+                 u"Programm verwendet Standardfragen, bitte jetzt zuerst eine Datei über das Paket-Symbol auswählen und laden ..."_s,
+                 QString());
+    expectSpoken(program->zellabel().Bezeichnung1, u"Okay"_s, u"Schließt das Fenster"_s);
+    press(Qt::Key_Right);
+    expectSpoken(main().Bezeichnung2, u"Arabische Mathematiker."_s, u"Antwort"_s);
+    expectWrongAnswerMessage();
+    press(Qt::Key_Return);
+    expectSpoken(main().Bezeichnung8, u"1"_s, u"Falsche Antworten"_s);
+    answerRightByKeyboard();
+    expectSpoken(main().Bezeichnung9, u"1"_s, u"Richtige Antworten"_s);
+    press(Qt::Key_Insert);
+    expectSpoken(main().Bezeichnung7, u"Lernmodus"_s, u"Arbeitsmodus"_s);
+    editor().Datei1->setListIndex(int(editor().Datei1->texts().indexOf(u"tiere.txt"_s)));
+    click(editor().Bezeichnung3);
+    expectSpoken(editor().Bezeichnung4, u"TIERE.TXT"_s, u"Standarddatei"_s);
 
-void PrintTo(const StateLabelCase &c, std::ostream *out)
-{
-    *out << c.state;
-}
-
-class AccessibleStateLabelTexts : public AccessibleStateLabels, public ::testing::WithParamInterface<StateLabelCase>
-{
-};
-
-TEST_P(AccessibleStateLabelTexts, AreReadableThroughAccessibility)
-{
-    const StateLabelCase &c = GetParam();
-    c.act(*this);
-    QAccessibleInterface *label = QAccessible::queryAccessibleInterface(c.label(*program));
-    ASSERT_NE(label, nullptr);
-    EXPECT_EQ(label->role(), QAccessible::StaticText);
-    EXPECT_EQ(label->text(QAccessible::Name), c.name);
-    EXPECT_EQ(label->text(QAccessible::Description), c.description);
-}
-
-const StateLabelCase stateLabelCases[] = {
-    {"QuestionAtStart", [](AccessibleStateLabels &) {},
-     [](Program &p) { return p.form1().Bezeichnung1; },
-     u"Wie viele Windstärken gibt es?"_s, u"Frage"_s},
-    {"AnswerAfterPaging", [](AccessibleStateLabels &t) { t.pressKey(Qt::Key_Right); },
-     [](Program &p) { return p.form1().Bezeichnung2; },
-     u"Arabische Mathematiker."_s, u"Antwort"_s},
-    {"ModeAtStart", [](AccessibleStateLabels &) {},
-     [](Program &p) { return p.form1().Bezeichnung7; }, u"Quizmodus"_s, u"Arbeitsmodus"_s},
-    {"ModeAfterInsert", [](AccessibleStateLabels &t) { t.pressKey(Qt::Key_Insert); },
-     [](Program &p) { return p.form1().Bezeichnung7; }, u"Lernmodus"_s, u"Arbeitsmodus"_s},
-    {"WrongAnswerCounter", [](AccessibleStateLabels &t) { t.answerWrong(); },
-     [](Program &p) { return p.form1().Bezeichnung8; }, u"1"_s, u"Falsche Antworten"_s},
-    {"RightAnswerCounter", [](AccessibleStateLabels &t) { t.answerRight(); },
-     [](Program &p) { return p.form1().Bezeichnung9; }, u"1"_s, u"Richtige Antworten"_s},
-    {"StandardQuestionsNotice", [](AccessibleStateLabels &) {},
-     [](Program &p) { return p.form1().Bezeichnung10; },
-     u"Programm verwendet Standardfragen, bitte jetzt zuerst eine Datei über das Paket-Symbol auswählen und laden ..."_s,
-     u""_s},
-    {"EditorStandardFile", [](AccessibleStateLabels &t) { t.chooseStandardFile(); },
-     [](Program &p) { return p.form2().Bezeichnung4; }, u"TIERE.TXT"_s, u"Standarddatei"_s},
-    {"AboutBoxUsageNotice", [](AccessibleStateLabels &t) { t.activateAboutBox(); },
-     [](Program &p) { return p.zellabel().Bezeichnung6; },
-     u"Frei für Schule und Zuhause: Du darfst dieses Programm kostenlos benutzen und weitergeben."_s,
-     u""_s},
-    {"AboutBoxOkay", [](AccessibleStateLabels &) {},
-     [](Program &p) { return p.zellabel().Bezeichnung1; }, u"Okay"_s, u"Schließt das Fenster"_s},
-};
-
-INSTANTIATE_TEST_SUITE_P(StateLabels, AccessibleStateLabelTexts, ::testing::ValuesIn(stateLabelCases),
-                         [](const auto &info) { return std::string(info.param.state); });
-
-TEST_F(AccessibleStateLabels, TheOpenHelpPanelSpeaksTheHelpText)
-{
-    dialogs.expectMessage(u"Pfeiltasten zum Blättern\r"
-                          u"Enter/Return für Eingabe\r"
-                          u"Esc für das Programmende\r"
-                          u"Ins für den Moduswechsel\r"
-                          u"F1 für dieses Hilfefenster\r"_s,
-                          u"Tastaturbenutzung"_s);
+    expectKeyboardMessage();
     press(Qt::Key_F1);
-    QAccessibleInterface *panel = QAccessible::queryAccessibleInterface(main().Bezeichnung11);
-    ASSERT_NE(panel, nullptr);
-    EXPECT_TRUE(panel->text(QAccessible::Name).startsWith(
-        u"Dieses Programm benutzt du wie deine Lernkärtchen in einem Frage-Antwort-Spiel"_s));
-    EXPECT_TRUE(panel->text(QAccessible::Name).endsWith(
-        u"  << Klicke HIER oder auf HILFE, um das Fenster zu schließen >>"_s));
+    const QString help = QAccessible::queryAccessibleInterface(main().Bezeichnung11)->text(QAccessible::Name);
+    EXPECT_TRUE(help.startsWith(u"Dieses Programm benutzt du wie deine Lernkärtchen in einem Frage-Antwort-Spiel"_s));
+    EXPECT_TRUE(help.endsWith(u"  << Klicke HIER oder auf HILFE, um das Fenster zu schließen >>"_s));
 }
 
 } // namespace

@@ -2,9 +2,6 @@
 
 #include "platform/QtDialogs.h"
 
-#include <QDir>
-#include <QTimer>
-
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -13,7 +10,9 @@ const QString quitPrompt = u"Das Programm beenden?\r"_s;
 const QString quitTitle = u"ZEL-Merkbold"_s;
 constexpr int quitStyle = MsgBox::YesNo | MsgBox::Critical | MsgBox::DefaultButton2;
 
-class Quit : public ProgramFixture
+struct QuitWay { const char *name; void (*ask)(ProgramFixture &); };
+
+class Quit : public ProgramFixture, public ::testing::WithParamInterface<QuitWay>
 {
 protected:
     void SetUp() override
@@ -22,51 +21,30 @@ protected:
         program->setEndHandler([this] { ++ends; });
     }
 
-    bool workDirEmpty() { return QDir(workDir.path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden); }
-
     int ends = 0;
 };
 
-TEST_F(Quit, AnsweringNoKeepsTheProgramAsItWas)
+// No leaves everything as it was; Yes ends at once, without writing a file.
+TEST_P(Quit, AsksFirstAndEndsOnlyOnYes)
 {
     click(main().Bild3);
     dialogs.expectMessage(quitPrompt, quitTitle, quitStyle, MsgBox::No);
-    click(main().Bild1);
+    GetParam().ask(*this);
     EXPECT_EQ(ends, 0);
     EXPECT_TRUE(main().isVisible());
     EXPECT_EQ(main().Bezeichnung5->text(), u"1"_s);
-}
-
-TEST_F(Quit, AnsweringYesEndsAtOnceWithoutWritingAFile)
-{
-    dialogs.expectMessage(quitPrompt, quitTitle, quitStyle, MsgBox::Yes);
-    click(main().Bild1);
-    EXPECT_EQ(ends, 1);
-    EXPECT_TRUE(workDirEmpty());
-}
-
-TEST_F(Quit, EscapeAsksTheSameQuestion)
-{
-    dialogs.expectMessage(quitPrompt, quitTitle, quitStyle, MsgBox::No);
-    press(Qt::Key_Escape);
-    EXPECT_EQ(ends, 0);
-    dialogs.expectMessage(quitPrompt, quitTitle, quitStyle, MsgBox::Yes);
-    press(Qt::Key_Escape);
-    EXPECT_EQ(ends, 1);
-}
-
-TEST_F(Quit, ClosingTheWindowFrameAsksFirst)
-{
-    dialogs.expectMessage(quitPrompt, quitTitle, quitStyle, MsgBox::No);
-    EXPECT_FALSE(main().close());
-    EXPECT_TRUE(main().isVisible());
-    EXPECT_EQ(ends, 0);
 
     dialogs.expectMessage(quitPrompt, quitTitle, quitStyle, MsgBox::Yes);
-    EXPECT_TRUE(main().close());
+    GetParam().ask(*this);
     EXPECT_EQ(ends, 1);
-    EXPECT_TRUE(workDirEmpty());
+    EXPECT_EQ(workDirEntries(), QStringList());
 }
+
+INSTANTIATE_TEST_SUITE_P(Ways, Quit, ::testing::Values(
+    QuitWay{"Beenden", [](ProgramFixture &f) { f.click(f.main().Bild1); }},
+    QuitWay{"Escape", [](ProgramFixture &f) { f.press(Qt::Key_Escape); }},
+    QuitWay{"WindowFrame", [](ProgramFixture &f) { f.main().close(); }}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 // The real box: Enter presses the default button, which must be "Nein".
 TEST(QuitBox, EnterAnswersNo)
@@ -80,17 +58,9 @@ TEST(QuitBox, EnterAnswersNo)
     EXPECT_EQ(dialogs.messageBox(quitPrompt, quitStyle, quitTitle), MsgBox::No);
 }
 
-struct PasswordCase
-{
-    const char *name;
-    const char16_t *shownQuestion;
-    const char16_t *typed;
-    bool opensEditor;
-};
+struct PasswordCase { const char *name; const char16_t *shownQuestion, *typed; bool opensEditor; };
 
-class EditorAccess : public ProgramFixture, public ::testing::WithParamInterface<PasswordCase>
-{
-};
+class EditorAccess : public ProgramFixture, public ::testing::WithParamInterface<PasswordCase> {};
 
 TEST_P(EditorAccess, OpensTheEditorOnlyForTheShownQuestionExactly)
 {
@@ -103,15 +73,16 @@ TEST_P(EditorAccess, OpensTheEditorOnlyForTheShownQuestionExactly)
     EXPECT_EQ(main().Bezeichnung1->text(), QString::fromUtf16(entry.shownQuestion));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Passwords, EditorAccess,
-    ::testing::Values(PasswordCase{"TheShownQuestion", u"Wie viele Windstärken gibt es?", u"Wie viele Windstärken gibt es?", true},
-                      PasswordCase{"OtherLetterCase", u"Wie viele Windstärken gibt es?", u"wie viele windstärken gibt es?", false},
-                      PasswordCase{"ExtraBlank", u"Wie viele Windstärken gibt es?", u"Wie viele Windstärken gibt es? ", false},
-                      PasswordCase{"AnotherQuestion", u"Wie viele Windstärken gibt es?", u"Wer erfand das Dezimalsystem?", false},
-                      PasswordCase{"EmptyOrCancel", u"Wie viele Windstärken gibt es?", u"", false},
-                      PasswordCase{"EmptyQuestionEmptyInput", u"", u"", false},
-                      PasswordCase{"EmptyQuestionAnyInput", u"", u"Passwort", false}),
+const char16_t *const shown = u"Wie viele Windstärken gibt es?";
+
+INSTANTIATE_TEST_SUITE_P(Passwords, EditorAccess, ::testing::Values(
+    PasswordCase{"TheShownQuestion", shown, shown, true},
+    PasswordCase{"OtherLetterCase", shown, u"wie viele windstärken gibt es?", false},
+    PasswordCase{"ExtraBlank", shown, u"Wie viele Windstärken gibt es? ", false},
+    PasswordCase{"AnotherQuestion", shown, u"Wer erfand das Dezimalsystem?", false},
+    PasswordCase{"EmptyOrCancel", shown, u"", false},
+    PasswordCase{"EmptyQuestionEmptyInput", u"", u"", false},
+    PasswordCase{"EmptyQuestionAnyInput", u"", u"Passwort", false}),
     [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

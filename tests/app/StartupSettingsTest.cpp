@@ -1,5 +1,10 @@
+// What the one-shot start-up timer makes of the working folder: the settings read, the default
+// catalogue loaded, and no wait and no box where a file is no regular file.
 #include "support/ProgramFixture.h"
 
+#include "catalogue/HangGuard.h"
+#include "catalogue/HostileBytes.h"
+#include "catalogue/SettingsFile.h"
 #include "platform/CheckBox.h"
 #include "platform/FileListBox.h"
 
@@ -7,129 +12,88 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QByteArray settingsFile(const QByteArray &name, const QByteArray &print, const QByteArray &hide)
+// `files` go into the working folder before the start, then `special` makes what no file is.
+// Afterwards the editor's three controls hold `settings`, each load of the default catalogue
+// reports its count from `loads`, the catalogue is `questions` (none: the standard questions)
+// and `loadedFile` is in the title and marked in the file list.
+struct StartupCase
 {
-    return "[Datei]\r\n" + name + "\r\n[Druck]\r\n" + print + "\r\n[Laden]\r\n" + hide + "\r\n";
-}
+    const char *name;
+    std::vector<std::pair<const char16_t *, QByteArray>> files;
+    void (*special)(const QDir &work);
+    Settings settings;
+    std::vector<int> loads;
+    QStringList questions;
+    const char16_t *loadedFile;
+};
 
-// The working folder holds the files a test names before the program starts.
-class StartupSettings : public ProgramFixture
+class StartupSettings : public ProgramFixture, public ::testing::WithParamInterface<StartupCase>
 {
 protected:
     void prepareWorkDir() override
     {
-        for (const auto &[name, bytes] : filesBeforeStart)
-            writeWorkFile(name, bytes);
+        for (const auto &[name, bytes] : GetParam().files)
+            writeWorkFile(QString::fromUtf16(name), bytes);
+        if (GetParam().special)
+            GetParam().special(QDir(workDir.path()));
     }
-
-    void SetUp() override {}
-
-    void start(std::vector<std::pair<QString, QByteArray>> files)
-    {
-        filesBeforeStart = std::move(files);
-        ProgramFixture::SetUp();
-    }
-
-    QString caption(const QLabel *label) const { return label->text(); }
-
-    std::vector<std::pair<QString, QByteArray>> filesBeforeStart;
 };
 
-TEST_F(StartupSettings, WithoutAFileTheDefaultsHoldAndNothingLoads)
+TEST_P(StartupSettings, SetTheEditorsControlsAndLoadTheDefaultCatalogue)
 {
-    start({{u"TIERE.TXT"_s, "Wal\r\nSäuger\r\n"}});
-    // Whatever the controls held before, the defaults replace it.
+    const StartupCase &c = GetParam();
+    // Whatever the controls held before, the file or the defaults replace it.
     editor().Bezeichnung4->setText(u"ALT.TXT"_s);
     editor().Kontroll1->setValue(2);
     editor().Kontroll2->setValue(0);
+    for (int pairs : c.loads)
+        expectCountMessage(pairs, c.settings.defaultCatalogue.toUpper());
+    const HangGuard guard(std::string("starting with ") + c.name, std::chrono::seconds(20));
+
     runStartupTimer();
-    EXPECT_EQ(caption(editor().Bezeichnung4), QString());
-    EXPECT_EQ(editor().Kontroll1->value(), 0);
-    EXPECT_EQ(editor().Kontroll2->value(), 1);
-    EXPECT_TRUE(main().Bezeichnung10->isVisible());
-    EXPECT_EQ(catalogueQuestions().size(), 10);
-    EXPECT_EQ(main().Datei1->listIndex(), -1);
+    QTest::qWait(150); // the timer has stopped: no second reading, no second load
+
+    EXPECT_EQ(editor().Bezeichnung4->text(), c.settings.defaultCatalogue);
+    EXPECT_EQ(editor().Kontroll1->value(), c.settings.printPermission);
+    EXPECT_EQ(editor().Kontroll2->value(), c.settings.hideDrives);
+    EXPECT_EQ(main().Bezeichnung10->isVisible(), c.settings.defaultCatalogue.isEmpty());
+    if (c.questions.isEmpty())
+        EXPECT_EQ(catalogueQuestions().value(0), u"Wie viele Windstärken gibt es?"_s);
+    else
+        EXPECT_EQ(catalogueQuestions(), c.questions);
+    const QString loaded = c.loadedFile ? QString::fromUtf16(c.loadedFile) : QString();
+    EXPECT_EQ(main().Datei1->text(main().Datei1->listIndex()), loaded);
+    EXPECT_EQ(main().windowTitle(),
+              u"Z E L - M e r k b o l d"_s + (loaded.isEmpty() ? QString() : u"  ( "_s + loaded + u" )"_s));
 }
 
-TEST_F(StartupSettings, TheSwitchesComeFromTheFile)
-{
-    start({{u"ZELMERK.INI"_s, settingsFile("", " 1 ", " 0 ")}});
-    runStartupTimer();
-    EXPECT_EQ(editor().Kontroll1->value(), 1);
-    EXPECT_EQ(editor().Kontroll2->value(), 0);
-    EXPECT_TRUE(main().Bezeichnung10->isVisible());
-}
+const char16_t *const ini = u"ZELMERK.INI";
+const Settings defaults{};
+const QByteArray wal = "Wal\r\nSäuger\r\n";
 
-TEST_F(StartupSettings, AnUnusableFileGivesAllDefaultsAndLoadsNothing)
-{
-    start({{u"ZELMERK.INI"_s, settingsFile("TIERE.TXT", " 3 ", " 0 ")},
-           {u"TIERE.TXT"_s, "Wal\r\nSäuger\r\n"}});
-    runStartupTimer();
-    EXPECT_EQ(caption(editor().Bezeichnung4), QString());
-    EXPECT_EQ(editor().Kontroll1->value(), 0);
-    EXPECT_EQ(editor().Kontroll2->value(), 1);
-    EXPECT_TRUE(main().Bezeichnung10->isVisible());
-    EXPECT_EQ(catalogueQuestions().size(), 10);
-}
-
-TEST_F(StartupSettings, TheDefaultCatalogueIsFoundWhateverItsLetterCase)
-{
-    dialogs.expectMessage(u"Datensätze dieser Datei:   2\rProgrammvoreinstellung:   10\r"_s, u"TIERE.TXT"_s);
-    start({{u"ZELMERK.INI"_s, settingsFile("TIERE.TXT", " 0 ", " 1 ")},
-           {u"tiere.txt"_s, "Wal\r\nSäuger\r\nHai\r\nFisch\r\n"}});
-    runStartupTimer();
-    QTest::qWait(250); // the timer has stopped: no second reading, no second load
-    EXPECT_EQ(caption(editor().Bezeichnung4), u"TIERE.TXT"_s);
-    EXPECT_FALSE(main().Bezeichnung10->isVisible());
-    EXPECT_EQ(catalogueQuestions(), QStringList({u"Wal"_s, u"Hai"_s}));
-    EXPECT_EQ(main().windowTitle(), u"Z E L - M e r k b o l d  ( tiere.txt )"_s);
-    EXPECT_EQ(question(), u"Wal"_s);
-}
-
-TEST_F(StartupSettings, EveryNameThatMatchesLoadsInTurn)
-{
-    dialogs.expectMessage(u"Datensätze dieser Datei:   1\rProgrammvoreinstellung:   10\r"_s, u"TIERE.TXT"_s);
-    dialogs.expectMessage(u"Datensätze dieser Datei:   2\rProgrammvoreinstellung:   10\r"_s, u"TIERE.TXT"_s);
-    start({{u"ZELMERK.INI"_s, settingsFile("Tiere.txt", " 0 ", " 1 ")},
-           {u"TIERE.TXT"_s, "Wal\r\nSäuger\r\n"},
-           {u"tiere.txt"_s, "Hai\r\nFisch\r\nAal\r\nFisch\r\n"}});
-    runStartupTimer();
-    EXPECT_EQ(catalogueQuestions(), QStringList({u"Hai"_s, u"Aal"_s}));
-    EXPECT_EQ(main().windowTitle(), u"Z E L - M e r k b o l d  ( tiere.txt )"_s);
-}
-
-TEST_F(StartupSettings, ADefaultCatalogueThatIsNotThereHidesTheNoticeOnly)
-{
-    start({{u"ZELMERK.INI"_s, settingsFile("FEHLT.TXT", " 0 ", " 1 ")},
-           {u"TIERE.TXT"_s, "Wal\r\nSäuger\r\n"}});
-    runStartupTimer();
-    EXPECT_FALSE(main().Bezeichnung10->isVisible());
-    EXPECT_EQ(catalogueQuestions().size(), 10);
-    EXPECT_EQ(main().windowTitle(), u"Z E L - M e r k b o l d"_s);
-}
-
-TEST_F(StartupSettings, WritingKeepsTheThreeSettingsForTheNextStart)
-{
-    start({});
-    runStartupTimer();
-    editor().Bezeichnung4->setText(u"TIERE.TXT"_s);
-    editor().Kontroll1->setValue(1);
-    editor().Kontroll2->setValue(0);
-    editor().EinstellungenSchreiben();
-    QFile written(workDir.filePath(u"ZELMERK.INI"_s));
-    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-    EXPECT_EQ(written.readAll(), settingsFile("TIERE.TXT", " 1 ", " 0 "));
-}
-
-TEST_F(StartupSettings, ASettingsFileThatCannotBeWrittenIsReported)
-{
-    start({});
-    runStartupTimer();
-    ASSERT_TRUE(QDir(workDir.path()).mkdir(u"ZELMERK.INI"_s));
-    dialogs.expectMessage(u"Die Einstellungen konnten nicht gespeichert werden.\r"
-                          u"„ZELMERK.INI“ ist ein Ordner und keine Datei.\r"_s,
-                          u"Einstellungen"_s);
-    editor().EinstellungenSchreiben();
-}
+INSTANTIATE_TEST_SUITE_P(WorkingFolders, StartupSettings, ::testing::Values(
+    StartupCase{"NoSettingsFile", {{u"TIERE.TXT", wal}}, nullptr, defaults, {}, {}, nullptr},
+    StartupCase{"Line4Holding3GivesAllDefaults", {{ini, settingsBytes("TIERE.TXT", " 3 ", " 0 ")}, {u"TIERE.TXT", wal}},
+                nullptr, defaults, {}, {}, nullptr},
+    StartupCase{"DefaultCatalogueFoundWhateverItsLetterCase",
+                {{ini, settingsBytes("TIERE.TXT", " 0 ", " 1 ")}, {u"tiere.txt", "Wal\r\nSäuger\r\nHai\r\nFisch\r\n"}},
+                nullptr, {u"TIERE.TXT"_s, 0, 1}, {2}, {u"Wal"_s, u"Hai"_s}, u"tiere.txt"},
+    StartupCase{"TwoNamesDifferingInCaseLoadInTurn",
+                {{ini, settingsBytes("Tiere.txt", " 0 ", " 1 ")}, {u"TIERE.TXT", wal},
+                 {u"tiere.txt", "Hai\r\nFisch\r\nAal\r\nFisch\r\n"}},
+                nullptr, {u"Tiere.txt"_s, 0, 1}, {1, 2}, {u"Hai"_s, u"Aal"_s}, u"tiere.txt"},
+    StartupCase{"DefaultCatalogueMissingHidesTheNoticeOnly",
+                {{ini, settingsBytes("FEHLT.TXT", " 0 ", " 1 ")}, {u"TIERE.TXT", wal}},
+                nullptr, {u"FEHLT.TXT"_s, 0, 1}, {}, {}, nullptr},
+    StartupCase{"SettingsFileIsAFolder", {}, [](const QDir &work) { ASSERT_TRUE(work.mkdir(u"ZELMERK.INI"_s)); },
+                defaults, {}, {}, nullptr},
+    StartupCase{"SettingsFileIsAFifo", {}, [](const QDir &work) { makeFifo(work.filePath(u"ZELMERK.INI"_s)); },
+                defaults, {}, {}, nullptr},
+    StartupCase{"SettingsFileLinksToACharacterDevice", {},
+                [](const QDir &work) { makeLink(u"/dev/null"_s, work.filePath(u"ZELMERK.INI"_s)); },
+                defaults, {}, {}, nullptr},
+    StartupCase{"DefaultCatalogueIsAFifo", {{ini, settingsBytes("ROHR.TXT", " 1 ", " 0 ")}},
+                [](const QDir &work) { makeFifo(work.filePath(u"ROHR.TXT"_s)); }, {u"ROHR.TXT"_s, 1, 0}, {}, {}, nullptr}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

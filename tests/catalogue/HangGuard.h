@@ -1,10 +1,9 @@
 #pragma once
 
 #include <chrono>
-#include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
-#include <mutex>
+#include <future>
 #include <string>
 #include <thread>
 
@@ -14,37 +13,22 @@ class HangGuard
 {
 public:
     explicit HangGuard(std::string what, std::chrono::seconds limit = std::chrono::seconds(60))
-        : m_what(std::move(what))
-        , m_watch([this, limit] { watch(limit); })
+        : m_watch([what = std::move(what), limit, finished = m_finished.get_future()] {
+            if (finished.wait_for(limit) == std::future_status::ready)
+                return;
+            std::fprintf(stderr, "HangGuard: %s did not finish within %lld s\n", what.c_str(),
+                         static_cast<long long>(limit.count()));
+            std::_Exit(EXIT_FAILURE);
+        })
     {}
 
     ~HangGuard()
     {
-        {
-            const std::lock_guard lock(m_mutex);
-            m_finished = true;
-        }
-        m_changed.notify_one();
+        m_finished.set_value();
         m_watch.join();
     }
 
-    HangGuard(const HangGuard &) = delete;
-    HangGuard &operator=(const HangGuard &) = delete;
-
 private:
-    void watch(std::chrono::seconds limit)
-    {
-        std::unique_lock lock(m_mutex);
-        if (m_changed.wait_for(lock, limit, [this] { return m_finished; }))
-            return;
-        std::fprintf(stderr, "HangGuard: %s did not finish within %lld s\n", m_what.c_str(),
-                     static_cast<long long>(limit.count()));
-        std::_Exit(EXIT_FAILURE);
-    }
-
-    std::string m_what;
-    std::mutex m_mutex;
-    std::condition_variable m_changed;
-    bool m_finished = false;
-    std::thread m_watch; // last: it starts watching once everything else is in place
+    std::promise<void> m_finished;
+    std::thread m_watch; // after the promise: it starts watching once the promise exists
 };

@@ -1,12 +1,19 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFile>
+#include <QString>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 #include <cstddef>
 #include <cstdint>
 #include <random>
 
-// Contents of files that were never meant as a catalogue.
+// Files that were never meant as a catalogue: their contents, and the things besides files and
+// folders that a folder can hold.
 namespace HostileBytes {
 
 inline constexpr qsizetype hugeLineLength = 50 * 1000 * 1000;
@@ -37,3 +44,13 @@ QByteArray of(const char (&text)[N])
 }
 
 } // namespace HostileBytes
+
+inline void makeFifo(const QString &path)
+{
+    ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0) << path.toStdString();
+}
+
+inline void makeLink(const QString &target, const QString &path)
+{
+    ASSERT_TRUE(QFile::link(target, path)) << path.toStdString();
+}

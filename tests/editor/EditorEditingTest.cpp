@@ -1,8 +1,4 @@
-#include "support/ProgramFixture.h"
-
-#include "platform/FileListBox.h"
-
-#include <QLineEdit>
+#include "EditorFileFixture.h"
 
 using namespace Qt::StringLiterals;
 
@@ -12,70 +8,26 @@ const QStringList questions = {u"Hund"_s, u"Katze"_s, u"Kuh"_s};
 const QStringList answers = {u"bellt"_s, u"miaut"_s, u"muht"_s};
 
 // The editor shown on a catalogue of three pairs, the second one selected.
-class EditorEditing : public ProgramFixture
+class EditorEditing : public EditorFileFixture
 {
 protected:
     void SetUp() override
     {
-        ProgramFixture::SetUp();
+        EditorFileFixture::SetUp();
         setCatalogue(questions, answers);
         editor().Liste1->setListIndex(1);
-        editor().show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&editor()));
     }
 
-    void setCatalogue(const QStringList &questionTexts, const QStringList &answerTexts)
-    {
-        editor().Liste1->setTexts(questionTexts);
-        editor().Liste2->setTexts(answerTexts);
-    }
-
-    void save(const QString &question, const QString &answer)
-    {
-        editor().Text1->setText(question);
-        editor().Text2->setText(answer);
-        click(editor().Bild4);
-    }
-
-    void clickRow(ListBox *list, int row)
-    {
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowCentre(list, row));
-    }
-
-    void doubleClickRow(ListBox *list, int row)
-    {
-        clickRow(list, row);
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rowCentre(list, row));
-    }
-
+public:
     std::pair<int, int> selectedRows() { return {editor().Liste1->listIndex(), editor().Liste2->listIndex()}; }
     std::pair<QString, QString> inputs() { return {editor().Text1->text(), editor().Text2->text()}; }
-
-private:
-    static QPoint rowCentre(ListBox *list, int row)
-    {
-        return list->visualRect(list->model()->index(row, 0)).center();
-    }
 };
 
 enum class Outcome { Added, Unfilled, Duplicate };
 
-struct SaveCase
-{
-    const char *name;
-    const char16_t *question;
-    const char16_t *answer;
-    Outcome outcome;
-};
+struct SaveCase { const char *name; const char16_t *question, *answer; Outcome outcome; };
 
-void PrintTo(const SaveCase &entry, std::ostream *out)
-{
-    *out << entry.name;
-}
-
-class SavingAPair : public EditorEditing, public ::testing::WithParamInterface<SaveCase>
-{
-};
+class SavingAPair : public EditorEditing, public ::testing::WithParamInterface<SaveCase> {};
 
 TEST_P(SavingAPair, AddsItAtTheEndOrRefusesIt)
 {
@@ -88,19 +40,13 @@ TEST_P(SavingAPair, AddsItAtTheEndOrRefusesIt)
     if (entry.outcome == Outcome::Duplicate)
         dialogs.expectMessage(u"Eintrag ist schon vorhanden!\r"_s, u"Doppelter Eintrag"_s);
 
-    save(question, answer);
+    typePair(question, answer);
 
-    if (entry.outcome == Outcome::Added) {
-        EXPECT_EQ(catalogueQuestions(), questions + QStringList{question});
-        EXPECT_EQ(catalogueAnswers(), answers + QStringList{answer});
-        EXPECT_EQ(selectedRows(), std::make_pair(3, 3));
-        EXPECT_EQ(inputs(), std::make_pair(QString(), QString()));
-    } else {
-        EXPECT_EQ(catalogueQuestions(), questions);
-        EXPECT_EQ(catalogueAnswers(), answers);
-        EXPECT_EQ(selectedRows(), std::make_pair(1, 1));
-        EXPECT_EQ(inputs(), std::make_pair(question, answer));
-    }
+    const bool added = entry.outcome == Outcome::Added;
+    EXPECT_EQ(catalogueQuestions(), added ? questions + QStringList{question} : questions);
+    EXPECT_EQ(catalogueAnswers(), added ? answers + QStringList{answer} : answers);
+    EXPECT_EQ(selectedRows(), added ? std::make_pair(3, 3) : std::make_pair(1, 1));
+    EXPECT_EQ(inputs(), added ? std::make_pair(QString(), QString()) : std::make_pair(question, answer));
     EXPECT_EQ(choices(), choicesBefore);
     EXPECT_EQ(main().Bezeichnung8->text(), u"0"_s);
 }
@@ -117,71 +63,47 @@ INSTANTIATE_TEST_SUITE_P(Pairs, SavingAPair, ::testing::Values(
     SaveCase{"AnswerTextAsQuestion", u"muht", u"Kuh", Outcome::Added},
     SaveCase{"OtherLetterCase", u"hund", u"Bellt", Outcome::Added},
     SaveCase{"TrailingBlank", u"Hund ", u"bellt ", Outcome::Added}),
-    [](const ::testing::TestParamInfo<SaveCase> &info) { return std::string(info.param.name); });
+    [](const auto &info) { return std::string(info.param.name); });
 
-TEST_F(EditorEditing, TheFirstPairOfAnEmptyCatalogueIsSelected)
-{
-    setCatalogue({}, {});
-    save(u"Maus"_s, u"piepst"_s);
-    EXPECT_EQ(catalogueQuestions(), QStringList({u"Maus"_s}));
-    EXPECT_EQ(selectedRows(), std::make_pair(0, 0));
-}
-
+// A click on either list selects the same row in both; a double-click fills both boxes.
 TEST_F(EditorEditing, ADoubleClickedPairSavedUnchangedIsADuplicate)
 {
-    doubleClickRow(editor().Liste2, 2);
+    doubleClickRow(*editor().Liste2, 2);
     EXPECT_EQ(inputs(), std::make_pair(u"Kuh"_s, u"muht"_s));
     EXPECT_EQ(selectedRows(), std::make_pair(2, 2));
     EXPECT_EQ(catalogueQuestions(), questions);
 
     dialogs.expectMessage(u"Eintrag ist schon vorhanden!\r"_s, u"Doppelter Eintrag"_s);
     click(editor().Bild4);
-    doubleClickRow(editor().Liste1, 0);
+    doubleClickRow(*editor().Liste1, 0);
     EXPECT_EQ(inputs(), std::make_pair(u"Hund"_s, u"bellt"_s));
-}
-
-TEST_F(EditorEditing, AClickOnEitherListSelectsTheSameRowInBoth)
-{
-    clickRow(editor().Liste2, 2);
-    EXPECT_EQ(selectedRows(), std::make_pair(2, 2));
-    clickRow(editor().Liste1, 0);
     EXPECT_EQ(selectedRows(), std::make_pair(0, 0));
 }
 
-TEST_F(EditorEditing, DeletingTheOnlyPairLeavesNothingSelected)
-{
-    setCatalogue({u"Hund"_s}, {u"bellt"_s});
-    editor().Liste1->setListIndex(0);
-    click(editor().Bild11);
-    EXPECT_TRUE(catalogueQuestions().isEmpty());
-    EXPECT_TRUE(catalogueAnswers().isEmpty());
-    EXPECT_EQ(selectedRows(), std::make_pair(-1, -1));
-}
+struct DeleteCase { const char *name; int pairs, selected, selectedAfter; };
 
-TEST_F(EditorEditing, DeletingPairFiveOfTenSelectsTheFirstPair)
+class DeletingAPair : public EditorEditing, public ::testing::WithParamInterface<DeleteCase> {};
+
+TEST_P(DeletingAPair, TakesTheSelectedPairOutOfBothLists)
 {
-    QStringList tenQuestions, tenAnswers;
-    for (int i = 0; i < 10; ++i) {
-        tenQuestions << u"Frage %1"_s.arg(i);
-        tenAnswers << u"Antwort %1"_s.arg(i);
+    const DeleteCase &c = GetParam();
+    loadNumberedCatalogue(c.pairs);
+    editor().Liste1->setListIndex(c.selected);
+    click(editor().Bild11);
+    QStringList questionsLeft = numbered(u"Frage "_s, 0, c.pairs - 1);
+    QStringList answersLeft = numbered(u"Antwort "_s, 0, c.pairs - 1);
+    if (c.selected >= 0) {
+        questionsLeft.removeAt(c.selected);
+        answersLeft.removeAt(c.selected);
     }
-    setCatalogue(tenQuestions, tenAnswers);
-    editor().Liste1->setListIndex(5);
-    click(editor().Bild11);
-    tenQuestions.removeAt(5);
-    tenAnswers.removeAt(5);
-    EXPECT_EQ(catalogueQuestions(), tenQuestions);
-    EXPECT_EQ(catalogueAnswers(), tenAnswers);
-    EXPECT_EQ(selectedRows(), std::make_pair(0, 0));
+    EXPECT_EQ(catalogueQuestions(), questionsLeft);
+    EXPECT_EQ(catalogueAnswers(), answersLeft);
+    EXPECT_EQ(selectedRows(), std::make_pair(c.selectedAfter, c.selectedAfter));
 }
 
-TEST_F(EditorEditing, DeletingWithoutASelectionDoesNothing)
-{
-    setCatalogue(questions, answers);
-    click(editor().Bild11);
-    EXPECT_EQ(catalogueQuestions(), questions);
-    EXPECT_EQ(catalogueAnswers(), answers);
-}
+INSTANTIATE_TEST_SUITE_P(Pairs, DeletingAPair, ::testing::Values(
+    DeleteCase{"TheOnlyPair", 1, 0, -1}, DeleteCase{"PairFiveOfTen", 10, 5, 0}, DeleteCase{"NoneSelected", 3, -1, -1}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(EditorEditing, EachClearButtonEmptiesOnlyItsOwnBox)
 {
@@ -207,41 +129,12 @@ TEST_F(EditorEditing, APastedLineBreakReachesTheCatalogueAsABlank)
     EXPECT_EQ(catalogueAnswers().last(), u"Kalb "_s);
 }
 
-TEST_F(EditorEditing, ClosingThroughTheFrameKeepsTheCatalogueAndShowsTheQuiz)
-{
-    main().hide();
-    editor().close();
-    EXPECT_FALSE(editor().isVisible());
-    EXPECT_TRUE(main().isVisible());
-    EXPECT_EQ(catalogueQuestions(), questions);
-}
-
 // A misspelt icon name would leave a button blank, with nothing to click on.
 TEST_F(EditorEditing, EveryButtonShowsItsPicture)
 {
-    for (const PictureButton *button : editor().findChildren<PictureButton *>()) {
+    for (const PictureButton *button : editor().findChildren<PictureButton *>())
         EXPECT_FALSE(button->icon().pixmap(32).isNull()) << button->toolTip().toStdString();
-        EXPECT_FALSE(button->accessibleName().isEmpty());
-    }
     EXPECT_EQ(editor().findChildren<PictureButton *>().size(), 12);
-}
-
-class EditorStart : public ProgramFixture
-{
-protected:
-    void prepareWorkDir() override
-    {
-        writeWorkFile(u"zoo.txt"_s, "Wal\r\nSäuger\r\n");
-        writeWorkFile(u"Affen.TXT"_s, "Gorilla\r\nAffe\r\n");
-    }
-};
-
-TEST_F(EditorStart, TheEditorsFirstFileIsSelectedAndNothingIsLoaded)
-{
-    EXPECT_EQ(editor().Datei1->listIndex(), 0);
-    EXPECT_EQ(editor().Datei1->text(0), u"Affen.TXT"_s);
-    EXPECT_EQ(main().Datei1->listIndex(), -1);
-    EXPECT_EQ(catalogueQuestions().size(), 10);
 }
 
 } // namespace

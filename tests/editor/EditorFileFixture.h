@@ -2,25 +2,22 @@
 
 #include "support/ProgramFixture.h"
 
-#include "platform/DirListBox.h"
 #include "platform/FileListBox.h"
 
-#include <QDir>
 #include <QLineEdit>
 
-// The editor shown after start-up (no settings file, so nothing was loaded), with a folder of
-// catalogue files of its own that the editor's or the main window's file list can be sent to.
+// The editor shown after start-up (no settings file, so nothing was loaded).
 class EditorFileFixture : public ProgramFixture
 {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(catalogues.isValid());
         ProgramFixture::SetUp();
         runStartupTimer();
         openEditor();
     }
 
+public:
     void openEditor()
     {
         main().hide();
@@ -29,26 +26,13 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&editor()));
     }
 
-    void putCatalogue(const QString &name, const QByteArray &bytes)
-    {
-        QFile file(catalogues.filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        ASSERT_EQ(file.write(bytes), bytes.size());
-    }
-
     // Pairs "Frage i" / "Antwort (count-1-i)", so that file order and alphabetical order differ.
-    static QByteArray numberedCatalogue(int count)
+    static QByteArray reverseNumberedCatalogue(int count)
     {
         QByteArray bytes;
         for (int i = 0; i < count; ++i)
             bytes += "Frage " + QByteArray::number(i) + "\r\nAntwort " + QByteArray::number(count - 1 - i) + "\r\n";
         return bytes;
-    }
-
-    static QByteArray fileBytes(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
     }
 
     // Opens the editor's file panel on the folder and double-clicks the file, as a user would.
@@ -60,15 +44,7 @@ protected:
         doubleClickRow(*editor().Datei1, int(editor().Datei1->texts().indexOf(name)));
     }
 
-    static void doubleClickRow(ListBox &list, int row)
-    {
-        ASSERT_GE(row, 0);
-        list.doItemsLayout();
-        const QPoint centre = list.visualRect(list.model()->index(row, 0)).center();
-        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, centre);
-        QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, centre);
-    }
-
+    // Types both halves and clicks "Eingaben sichern".
     void typePair(const QString &question, const QString &answer)
     {
         editor().Text1->setText(question);
@@ -76,5 +52,9 @@ protected:
         click(editor().Bild4);
     }
 
-    QTemporaryDir catalogues;
+    void expectNewFileQuestion(int button)
+    {
+        dialogs.expectMessage(QStringLiteral("Eine neue Datei anlegen?\r"), QStringLiteral("ZEL-Fragen"),
+                              MsgBox::YesNo | MsgBox::Question | MsgBox::DefaultButton2, button);
+    }
 };

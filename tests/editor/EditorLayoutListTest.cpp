@@ -1,35 +1,24 @@
 #include "EditorFileFixture.h"
 
+#include "editor/LayoutListMode.h"
+#include "platform/CheckBox.h"
+#include "platform/Palette.h"
+
 using namespace Qt::StringLiterals;
 
 namespace {
 
 using EditorLayoutList = EditorFileFixture;
 
-const QStringList layoutNames{u"Nur die Fragen"_s, u"Nur die Antworten"_s, u"Fragen-Antworten-Paare"_s,
-                              u"Fragen-Antworten-Block"_s, u"Fragen mit Antwortzeile"_s};
-
 const QColor yellow(255, 255, 0);
 const QColor red(255, 0, 0);
 
 enum Button { Drucken, Ablage };
 
-struct ClicksCase
-{
-    const char *name;
-    std::vector<Button> clicks;
-    bool open;
-    QColor background; // the mode the list keeps, open or not
-};
+// The list keeps the mode (its background) open or not.
+struct ClicksCase { const char *name; std::vector<Button> clicks; bool open; QColor background; };
 
-void PrintTo(const ClicksCase &entry, std::ostream *out)
-{
-    *out << entry.name;
-}
-
-class LayoutListClicks : public EditorFileFixture, public ::testing::WithParamInterface<ClicksCase>
-{
-};
+class LayoutListClicks : public EditorFileFixture, public ::testing::WithParamInterface<ClicksCase> {};
 
 TEST_P(LayoutListClicks, OpenInTheModeOfTheFirstButtonAndCloseByEither)
 {
@@ -49,10 +38,12 @@ INSTANTIATE_TEST_SUITE_P(Buttons, LayoutListClicks, ::testing::Values(
     ClicksCase{"AblageThenDruckenCloses", {Ablage, Drucken}, false, red},
     ClicksCase{"ClosedByAblageReopensForCopying", {Drucken, Ablage, Ablage}, true, red},
     ClicksCase{"ClosedByDruckenReopensForPrinting", {Ablage, Drucken, Drucken}, true, yellow}),
-    [](const ::testing::TestParamInfo<ClicksCase> &info) { return std::string(info.param.name); });
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(EditorLayoutList, EveryActivationRefillsTheFiveLayoutsWithoutASelection)
 {
+    const QStringList layoutNames{u"Nur die Fragen"_s, u"Nur die Antworten"_s, u"Fragen-Antworten-Paare"_s,
+                                  u"Fragen-Antworten-Block"_s, u"Fragen mit Antwortzeile"_s};
     ListBox &list = *editor().Liste3;
     EXPECT_EQ(list.texts(), layoutNames);
     list.setListIndex(3);
@@ -67,11 +58,39 @@ TEST_F(EditorLayoutList, EveryActivationRefillsTheFiveLayoutsWithoutASelection)
     EXPECT_EQ(list.listIndex(), -1);
 }
 
-TEST_F(EditorLayoutList, TheListIsWrittenInBoldNineAndThreeQuarterPoints)
+// A double-click reads the mode back from the colour: any background but red prints.
+TEST_F(EditorLayoutList, AnyBackgroundButRedPrints)
 {
-    const QFont font = editor().Liste3->font();
-    EXPECT_DOUBLE_EQ(font.pointSizeF(), 9.75);
-    EXPECT_TRUE(font.bold());
+    ListBox &list = *editor().Liste3;
+    setLayoutListMode(list, OutputMode::Copy);
+    EXPECT_EQ(layoutListMode(list), OutputMode::Copy);
+    QPalette white = list.palette();
+    white.setColor(QPalette::Base, qbColor(15));
+    list.setPalette(white);
+    EXPECT_EQ(layoutListMode(list), OutputMode::Print);
+}
+
+// The main window's print lock does not apply here.
+TEST_F(EditorLayoutList, ADoubleClickPutsOutThatLayoutInTheListsModeAndClosesTheList)
+{
+    setCatalogue({u"Frage 1"_s, u"Frage 2"_s}, {u"Antwort 1"_s, u"Antwort 2"_s});
+    editor().Kontroll1->setValue(0);
+    click(editor().Bild5);
+    dialogs.expectMessage(u"Daten werden gedruckt ..."_s, u"Drucken"_s);
+    doubleClickRow(*editor().Liste3, 4);
+    EXPECT_FALSE(editor().Liste3->isVisible());
+    const RecordingPrinter::Line underscores{QString(60, u'_'), 6, u"Arial"_s, 16};
+    const RecordingPrinter::Line spacer{u" "_s, 0, u"Arial"_s, 16};
+    EXPECT_EQ(printer.jobs, (QList<RecordingPrinter::Job>{{{u"Frage 1"_s, 6, u"Arial"_s, 16}, underscores, spacer,
+                                                          {u"Frage 2"_s, 6, u"Arial"_s, 16}, underscores, spacer}}));
+    EXPECT_TRUE(clipboard.calls.isEmpty());
+
+    click(editor().Bild9);
+    dialogs.expectMessage(u"Daten wurden kopiert ..."_s, u"Kopieren"_s);
+    doubleClickRow(*editor().Liste3, 3);
+    EXPECT_FALSE(editor().Liste3->isVisible());
+    EXPECT_EQ(clipboard.calls, (QStringList{u"clear"_s, u"set:Frage 1\r\nFrage 2\r\n\r\nAntwort 1\r\nAntwort 2\r\n"_s}));
+    EXPECT_EQ(printer.jobs.size(), 1);
 }
 
 } // namespace

@@ -1,9 +1,13 @@
 #include "EditorFileFixture.h"
 #include "support/FullDisk.h"
 
+#include <optional>
+
 using namespace Qt::StringLiterals;
 
 namespace {
+
+const QByteArray oldBytes = "Hund\r\nbellt\r\n";
 
 // The working folder holds two catalogues; the editor's file list marks the first at start-up.
 class EditorSaving : public EditorFileFixture
@@ -13,33 +17,28 @@ protected:
     {
         writeWorkFile(u"TIERE.TXT"_s, oldBytes);
         writeWorkFile(u"ZAHLEN.TXT"_s, "eins\r\n1\r\nzwei\r\n2\r\n");
+        ASSERT_TRUE(QDir(workDir.path()).mkdir(u"ORDNER.TXT"_s));
     }
 
-    void setCatalogue(const QStringList &questions, const QStringList &answers)
+public:
+    void expectNameInput(const QString &proposed, const QString &typed)
     {
-        editor().Liste1->setTexts(questions);
-        editor().Liste2->setTexts(answers);
+        dialogs.expectInput(u"Namen der Datei:"_s, u"Datei speichern"_s, proposed, typed);
     }
 
     void expectSaved(const QString &proposed, const QString &typed)
     {
-        dialogs.expectInput(u"Namen der Datei:"_s, u"Datei speichern"_s, proposed, typed);
+        expectNameInput(proposed, typed);
         dialogs.expectMessage(u"Die Datei "_s + typed + u" wurde gespeichert.\r"_s, u"Datei sichern"_s);
     }
 
-    QStringList workListing() const
-    {
-        return QDir(workDir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
-    }
-
-    QString selectedName(const FileListBox *files) { return files->text(files->listIndex()); }
-
-    const QByteArray oldBytes = "Hund\r\nbellt\r\n";
+    static QString selectedName(const FileListBox *files) { return files->text(files->listIndex()); }
 };
 
 TEST_F(EditorSaving, WritesTheCatalogueAndBothListsShowItKeepingTheirMarkedFiles)
 {
-    dialogs.expectMessage(u"Datensätze dieser Datei:   2\rProgrammvoreinstellung:   10\r"_s, u"ZAHLEN.TXT"_s);
+    ASSERT_EQ(selectedName(editor().Datei1), u"TIERE.TXT"_s);
+    expectCountMessage(2, u"ZAHLEN.TXT"_s);
     main().Datei1->setListIndex(1);
     setCatalogue({u"Kuh"_s, u"Kätzchen"_s}, {u"muht"_s, u"miaut"_s});
     expectSaved(u"ZAHLEN.TXT"_s, u"NEU.TXT"_s);
@@ -60,8 +59,8 @@ TEST_F(EditorSaving, WritesTheCatalogueAndBothListsShowItKeepingTheirMarkedFiles
 TEST_F(EditorSaving, TheProposedNameGoesToTheWorkingFolderNotToTheFolderItCameFrom)
 {
     putCatalogue(u"fremd.txt"_s, "Wal\r\nSäuger\r\n");
-    main().Verzeichnis1->setPath(catalogues.path());
-    dialogs.expectMessage(u"Datensätze dieser Datei:   1\rProgrammvoreinstellung:   10\r"_s, u"FREMD.TXT"_s);
+    showCatalogues();
+    expectCountMessage(1, u"FREMD.TXT"_s);
     main().Datei1->setListIndex(0);
     expectSaved(u"fremd.txt"_s, u"fremd.txt"_s);
 
@@ -71,37 +70,21 @@ TEST_F(EditorSaving, TheProposedNameGoesToTheWorkingFolderNotToTheFolderItCameFr
     EXPECT_EQ(fileBytes(catalogues.filePath(u"fremd.txt"_s)), QByteArray("Wal\r\nSäuger\r\n"));
 }
 
-TEST_F(EditorSaving, ANameWithoutTheExtensionIsWrittenAsTypedAndListedNowhere)
+// An empty name writes nothing and says nothing; unequal lists are refused before the name.
+TEST_F(EditorSaving, NothingIsWrittenWithoutANameOrFromListsOfDifferentLength)
 {
-    setCatalogue({}, {});
-    expectSaved(QString(), u"liste"_s);
+    const QStringList before = workDirEntries();
+    expectNameInput(QString(), QString());
     click(editor().Bild3);
-    EXPECT_EQ(fileBytes(workDir.filePath(u"liste"_s)), QByteArray());
-    EXPECT_FALSE(main().Datei1->texts().contains(u"liste"_s));
-    EXPECT_FALSE(editor().Datei1->texts().contains(u"liste"_s));
-}
-
-TEST_F(EditorSaving, AnEmptyNameWritesNothingAndSaysNothing)
-{
-    const QStringList before = workListing();
-    dialogs.expectInput(u"Namen der Datei:"_s, u"Datei speichern"_s, QString(), QString());
-    click(editor().Bild3);
-    EXPECT_EQ(workListing(), before);
-}
-
-TEST_F(EditorSaving, DifferentNumbersOfQuestionsAndAnswersAreRefusedBeforeTheName)
-{
-    const QStringList before = workListing();
     setCatalogue({u"Kuh"_s, u"Hund"_s}, {u"muht"_s});
     dialogs.expectMessage(u"Verschieden viele Fragen und Antworten!\r"_s, u"Dateifehler"_s);
     click(editor().Bild3);
-    EXPECT_EQ(workListing(), before);
+    EXPECT_EQ(workDirEntries(), before);
 }
 
 TEST_F(EditorSaving, ASavedCatalogueLoadsBackUnchanged)
 {
-    dialogs.expectMessage(u"Eine neue Datei anlegen?\r"_s, u"ZEL-Fragen"_s,
-                          MsgBox::YesNo | MsgBox::Question | MsgBox::DefaultButton2, MsgBox::Yes);
+    expectNewFileQuestion(MsgBox::Yes);
     click(editor().Bild10);
     typePair(u"Wie heißt die Hauptstadt von Österreich?"_s, u"Wien"_s);
     typePair(u"Größter Planet?"_s, u"Jupiter"_s);
@@ -112,79 +95,48 @@ TEST_F(EditorSaving, ASavedCatalogueLoadsBackUnchanged)
     click(editor().Bild3);
 
     setCatalogue({}, {});
-    dialogs.expectMessage(u"Datensätze dieser Datei:   3\rProgrammvoreinstellung:   10\r"_s, u"RUNDE.TXT"_s);
+    expectCountMessage(3, u"RUNDE.TXT"_s);
     loadInEditor(workDir.path(), u"RUNDE.TXT"_s);
     EXPECT_EQ(catalogueQuestions(), questions);
     EXPECT_EQ(catalogueAnswers(), answers);
 }
 
 // A failed save says why, shows no confirmation, and leaves the disk and the catalogue as they
-// were. "{work}" stands for the working folder.
-struct FailureCase
-{
-    std::string name;
-    QString typed;
-    QString reason;
-};
+// were. "{work}" stands for the working folder; on a full disk a file-size limit makes the write
+// fail half-way.
+struct FailureCase { const char *name; QString typed, reason; bool fullDisk; };
 
-void PrintTo(const FailureCase &failure, std::ostream *out)
-{
-    *out << failure.name;
-}
-
-class FailedSave : public EditorSaving, public ::testing::WithParamInterface<FailureCase>
-{
-protected:
-    void prepareWorkDir() override
-    {
-        EditorSaving::prepareWorkDir();
-        ASSERT_TRUE(QDir(workDir.path()).mkdir(u"ORDNER.TXT"_s));
-    }
-
-    void expectFailure(const QString &typed, const QString &reason)
-    {
-        dialogs.expectInput(u"Namen der Datei:"_s, u"Datei speichern"_s, QString(), typed);
-        dialogs.expectMessage(u"Die Datei wurde nicht gespeichert.\r"_s + reason + u'\r', u"Dateifehler"_s);
-    }
-};
+class FailedSave : public EditorSaving, public ::testing::WithParamInterface<FailureCase> {};
 
 TEST_P(FailedSave, SaysWhyAndChangesNothing)
 {
     const FailureCase &failure = GetParam();
-    const QStringList listing = workListing();
+    const QStringList listing = workDirEntries();
     const QStringList questions = catalogueQuestions();
-    expectFailure(failure.typed, QString(failure.reason).replace(u"{work}"_s, workDir.path()));
-
-    click(editor().Bild3);
-
+    expectNameInput(QString(), failure.typed);
+    dialogs.expectMessage(u"Die Datei wurde nicht gespeichert.\r"_s
+                              + QString(failure.reason).replace(u"{work}"_s, workDir.path()) + u'\r',
+                          u"Dateifehler"_s);
+    {
+        std::optional<FullDisk> fullDisk;
+        if (failure.fullDisk) {
+            ASSERT_TRUE(fullDisk.emplace(16).active()); // the standard questions need far more
+        }
+        click(editor().Bild3);
+    }
     EXPECT_EQ(fileBytes(workDir.filePath(u"TIERE.TXT"_s)), oldBytes);
-    EXPECT_EQ(workListing(), listing);
+    EXPECT_EQ(workDirEntries(), listing);
     EXPECT_EQ(catalogueQuestions(), questions);
 }
 
 const QString overLongName = QString(300, u'A') + u".TXT"_s;
 
 INSTANTIATE_TEST_SUITE_P(Names, FailedSave, ::testing::Values(
-    FailureCase{"NameOfAFolder", u"ORDNER.TXT"_s, u"„ORDNER.TXT“ ist ein Ordner und keine Datei."_s},
-    FailureCase{"FolderMissing", u"fehlt/TIERE.TXT"_s, u"Den Ordner „{work}/fehlt“ gibt es nicht."_s},
-    FailureCase{"NameTooLong", overLongName,
-                u"Der Dateiname „"_s + overLongName + u"“ ist zu lang."_s}),
-    [](const ::testing::TestParamInfo<FailureCase> &info) { return info.param.name; });
-
-// The disk fills up half-way: a file-size limit makes the write fail.
-TEST_F(FailedSave, AFullDiskKeepsTheOldFileByteForByte)
-{
-    const QStringList listing = workListing();
-    const QStringList questions = catalogueQuestions();
-    expectFailure(u"TIERE.TXT"_s, u"Die Datei „TIERE.TXT“ konnte nicht vollständig geschrieben werden."_s);
-    {
-        const FullDisk fullDisk(16); // the standard questions need far more
-        ASSERT_TRUE(fullDisk.active());
-        click(editor().Bild3);
-    }
-    EXPECT_EQ(catalogueQuestions(), questions);
-    EXPECT_EQ(fileBytes(workDir.filePath(u"TIERE.TXT"_s)), oldBytes);
-    EXPECT_EQ(workListing(), listing);
-}
+    FailureCase{"NameOfAFolder", u"ORDNER.TXT"_s, u"„ORDNER.TXT“ ist ein Ordner und keine Datei."_s, false},
+    FailureCase{"FolderMissing", u"fehlt/TIERE.TXT"_s, u"Den Ordner „{work}/fehlt“ gibt es nicht."_s, false},
+    FailureCase{"NameTooLong", overLongName, u"Der Dateiname „"_s + overLongName + u"“ ist zu lang."_s, false},
+    FailureCase{"FullDisk", u"TIERE.TXT"_s, u"Die Datei „TIERE.TXT“ konnte nicht vollständig geschrieben werden."_s,
+                true}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

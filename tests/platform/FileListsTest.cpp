@@ -2,10 +2,10 @@
 #include "platform/DriveListBox.h"
 #include "platform/Drives.h"
 #include "platform/FileListBox.h"
+#include "catalogue/TestFiles.h"
 #include "support/QtPrinters.h"
 
 #include <QDir>
-#include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -15,18 +15,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-void touch(const QString &path)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-}
-
 class FileLists : public ::testing::Test
 {
 protected:
-    void SetUp() override { ASSERT_TRUE(folder.isValid()); }
-
     QString at(const QString &name) const { return folder.filePath(name); }
+    void touch(const QString &name) const { putFile(at(name), {}); }
 
     QTemporaryDir folder;
 };
@@ -35,7 +28,7 @@ TEST_F(FileLists, ThePatternIgnoresLetterCaseAndNamesComeSorted)
 {
     for (const QString &name : {u"b.txt"_s, u"A.TXT"_s, u"c.Txt"_s, u"notes.md"_s, u"tiere.txt"_s,
                                 u"TIERE.TXT"_s, u"txt"_s, u"Ärger.txt"_s})
-        touch(at(name));
+        touch(name);
     ASSERT_TRUE(QDir(folder.path()).mkdir(u"ordner.txt"_s));
 
     FileListBox files;
@@ -49,14 +42,14 @@ TEST_F(FileLists, ThePatternIgnoresLetterCaseAndNamesComeSorted)
 
 TEST_F(FileLists, SettingThePathOrPatternRereadsAtOnceWithoutAClick)
 {
-    touch(at(u"eins.txt"_s));
+    touch(u"eins.txt"_s);
     FileListBox files;
     files.setPattern(u"*.TXT"_s);
     files.setPath(folder.path());
     files.setListIndex(0);
     QSignalSpy clicks(&files, &FileListBox::Click);
 
-    touch(at(u"zwei.TXT"_s));
+    touch(u"zwei.TXT"_s);
     files.setPath(folder.path());
     EXPECT_EQ(files.texts(), QStringList({u"eins.txt"_s, u"zwei.TXT"_s}));
     EXPECT_EQ(files.listIndex(), -1);
@@ -69,7 +62,7 @@ TEST_F(FileLists, SettingThePathOrPatternRereadsAtOnceWithoutAClick)
 
 TEST_F(FileLists, AFilesPathHasOneSeparatorWhateverThePathEndsWith)
 {
-    touch(at(u"tiere.txt"_s));
+    touch(u"tiere.txt"_s);
     FileListBox files;
     files.setPath(folder.path() + u"/"_s);
     EXPECT_EQ(files.path(), folder.path());
@@ -106,10 +99,10 @@ TEST_F(FileLists, AFolderListShowsTheWayDownAndTheSubfolders)
     const QTreeWidgetItem *current = folders.currentItem();
     ASSERT_NE(current, nullptr);
     EXPECT_EQ(current->text(0), QDir(folder.path()).dirName());
-    ASSERT_EQ(current->childCount(), 3);
-    EXPECT_EQ(current->child(0)->text(0), u"A"_s);
-    EXPECT_EQ(current->child(1)->text(0), u"b"_s);
-    EXPECT_EQ(current->child(2)->text(0), u"c"_s);
+    QStringList subfolders;
+    for (int i = 0; i < current->childCount(); ++i)
+        subfolders << current->child(i)->text(0);
+    EXPECT_EQ(subfolders, QStringList({u"A"_s, u"b"_s, u"c"_s}));
     // The way down starts at the root of the drive.
     const QTreeWidgetItem *top = current;
     while (top->parent())
@@ -157,24 +150,21 @@ TEST(Drives, OnlyFileSystemsForFilesAreOffered)
                                [](const Drive &a, const Drive &b) { return a.root < b.root; }));
 }
 
+// Only another drive runs the change, from code or picked by the user; the chosen drive stays
+// offered when the mounted drives change.
 TEST_F(FileLists, ADriveListRunsItsChangeOnlyForAnotherDrive)
 {
     DriveListBox drives;
-    EXPECT_EQ(drives.drive(), driveOf(QDir::currentPath()));
     const QString home = drives.drive();
+    EXPECT_EQ(home, driveOf(QDir::currentPath()));
     drives.setDrives({{home, {}}, {folder.path(), u"STICK"_s}});
-    EXPECT_EQ(drives.drive(), home);
     EXPECT_EQ(drives.itemText(drives.findData(folder.path())), folder.path() + u"  [STICK]"_s);
-
     std::vector<QString> seen;
     QObject::connect(&drives, &DriveListBox::Change, [&] { seen.push_back(drives.drive()); });
     drives.setDrive(QDir::currentPath());
-    EXPECT_TRUE(seen.empty());
-    drives.setCurrentIndex(drives.findData(folder.path())); // as the user picks it
-    EXPECT_EQ(seen, std::vector<QString>({folder.path()}));
+    drives.setCurrentIndex(drives.findData(folder.path()));
     drives.setDrives({{home, {}}});
-    EXPECT_EQ(drives.drive(), folder.path()); // the chosen drive stays offered
-    EXPECT_EQ(seen.size(), 1u);
+    EXPECT_EQ(drives.drive(), folder.path());
     drives.setDrive(QDir::currentPath());
     EXPECT_EQ(seen, std::vector<QString>({folder.path(), home}));
     EXPECT_EQ(drives.currentData().toString(), home);

@@ -43,7 +43,7 @@ const std::vector<Button<Form1>> mainButtons = {
 
 // The two ways out seldom, so that the soak stays in the editor for a while.
 const std::vector<Button<Form2>> editorButtons = {
-    {&Form2::Bild1, "Bild1", 1},   {&Form2::Bild2, "Bild2", 2},   {&Form2::Bild3, "Bild3", 2},
+    {&Form2::Bild1, "Bild1", 1},   {&Form2::Bild2, "Bild2", 2},   {&Form2::Bild3, "Bild3", 4},
     {&Form2::Bild4, "Bild4", 10},  {&Form2::Bild5, "Bild5", 2},   {&Form2::Bild6, "Bild6", 1},
     {&Form2::Bild7, "Bild7", 1},   {&Form2::Bild8, "Bild8", 2},   {&Form2::Bild9, "Bild9", 2},
     {&Form2::Bild10, "Bild10", 1}, {&Form2::Bild11, "Bild11", 3}, {&Form2::Bild12, "Bild12", 3},

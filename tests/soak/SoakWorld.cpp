@@ -3,9 +3,8 @@
 #include "SoakCatalogues.h"
 #include "app/Form1.h"
 #include "app/Program.h"
-#include "catalogue/StandardPairs.h"
-
 #include "catalogue/SettingsFile.h"
+#include "catalogue/StandardPairs.h"
 
 #include <QFile>
 #include <QLabel>
@@ -37,6 +36,7 @@ void SoakWorld::start()
     // program again.
     m_program->setEndHandler([this] { ++ends; });
     m_program->start();
+    // The timer's one tick comes 100 ms after start-up, before any user could act.
     main().Zeit1_Timer();
     ++starts;
 }

@@ -7,12 +7,14 @@
 #include "SequenceRandom.h"
 #include "app/Form1.h"
 #include "app/Program.h"
+#include "catalogue/TestFiles.h"
 #include "editor/Form2.h"
+#include "platform/DirListBox.h"
 #include "platform/ListBox.h"
 #include "platform/PictureButton.h"
 
 #include <QApplication>
-#include <QFile>
+#include <QDir>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
@@ -20,14 +22,15 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-// A whole program as a user meets it, with scripted boxes, a predictable random source and a
-// fresh working folder of its own.
+// A whole program as a user meets it, with scripted boxes, a predictable random source, a
+// fresh working folder of its own and a folder of catalogue files beside it.
 class ProgramFixture : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(workDir.isValid());
+        ASSERT_TRUE(catalogues.isValid());
         m_previousDir = QDir::currentPath();
         QDir::setCurrent(workDir.path());
         prepareWorkDir();
@@ -44,12 +47,20 @@ protected:
     // Runs before the program starts, in its working folder: the files a test wants there.
     virtual void prepareWorkDir() {}
 
-    void writeWorkFile(const QString &name, const QByteArray &bytes)
+public:
+    void writeWorkFile(const QString &name, const QByteArray &bytes) { putFile(workDir.filePath(name), bytes); }
+    QStringList workDirEntries() const
     {
-        QFile file(workDir.filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << name.toStdString();
-        ASSERT_EQ(file.write(bytes), bytes.size());
+        return QDir(workDir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
     }
+
+    QString putCatalogue(const QString &name, const QByteArray &bytes)
+    {
+        putFile(catalogues.filePath(name), bytes);
+        return catalogues.filePath(name);
+    }
+    // The main window's folder list goes to the catalogues; its file list follows.
+    void showCatalogues() { main().Verzeichnis1->setPath(catalogues.path()); }
 
     // Lets the one-shot start-up timer run, as the event loop would 100 ms after start-up.
     void runStartupTimer()
@@ -67,13 +78,48 @@ protected:
         QTest::keyClick(target, key);
     }
 
-    void click(QWidget *button) { QTest::mouseClick(button, Qt::LeftButton); }
+    void click(QWidget *widget) { QTest::mouseClick(widget, Qt::LeftButton); }
+    void clickRow(ListBox &list, int row) { QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, rowCentre(list, row)); }
+    void doubleClickRow(ListBox &list, int row)
+    {
+        clickRow(list, row);
+        QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, rowCentre(list, row));
+    }
 
     QString question() { return main().Bezeichnung1->text(); }
     QString answer() { return main().Bezeichnung2->text(); }
     QStringList catalogueQuestions() { return editor().Liste1->texts(); }
     QStringList catalogueAnswers() { return editor().Liste2->texts(); }
     QStringList choices() { return main().Liste2->texts(); }
+    // The quiz's counters as shown: right answers in this practice set, last choice row, browse
+    // position, wrong answers, right answers.
+    QStringList counters()
+    {
+        return {main().Bezeichnung3->text(), main().Bezeichnung4->text(), main().Bezeichnung5->text(),
+                main().Bezeichnung8->text(), main().Bezeichnung9->text()};
+    }
+    // The selected rows of the catalogue's two lists and of the choice list.
+    std::vector<int> listSelections()
+    {
+        return {editor().Liste1->listIndex(), editor().Liste2->listIndex(), main().Liste2->listIndex()};
+    }
+    QStringList sortedChoices()
+    {
+        QStringList texts = choices();
+        texts.sort();
+        return texts;
+    }
+
+    void setCatalogue(const QStringList &questions, const QStringList &answers)
+    {
+        editor().Liste1->setTexts(questions);
+        editor().Liste2->setTexts(answers);
+    }
+    // "Frage i" / "Antwort i" for i from 0.
+    void loadNumberedCatalogue(int pairs)
+    {
+        setCatalogue(numbered(QStringLiteral("Frage "), 0, pairs - 1), numbered(QStringLiteral("Antwort "), 0, pairs - 1));
+    }
 
     // Pages with the arrow keys until the right answer is shown, then confirms with Enter.
     void answerRightByKeyboard()
@@ -85,7 +131,30 @@ protected:
         press(Qt::Key_Return);
     }
 
+    // The boxes that several windows show.
+    void expectCountMessage(int pairs, const QString &title)
+    {
+        dialogs.expectMessage(
+            QStringLiteral("Datensätze dieser Datei:   %1\rProgrammvoreinstellung:   10\r").arg(pairs), title);
+    }
+    void expectWrongAnswerMessage()
+    {
+        dialogs.expectMessage(QStringLiteral("Leider falsch, versuch's nochmal!\r"), QStringLiteral("F e h l e r"));
+    }
+    void expectAllAnsweredMessage()
+    {
+        dialogs.expectMessage(QStringLiteral("Es wurden alle Fragen beantwortet.\r"), QStringLiteral("Fragekatalog"));
+    }
+    void expectKeyboardMessage()
+    {
+        dialogs.expectMessage(QStringLiteral("Pfeiltasten zum Blättern\rEnter/Return für Eingabe\r"
+                                             "Esc für das Programmende\rIns für den Moduswechsel\r"
+                                             "F1 für dieses Hilfefenster\r"),
+                              QStringLiteral("Tastaturbenutzung"));
+    }
+
     QTemporaryDir workDir;
+    QTemporaryDir catalogues;
     ScriptedDialogs dialogs;
     SequenceRandom random;
     RecordingPrinter printer;
@@ -93,5 +162,12 @@ protected:
     std::unique_ptr<Program> program;
 
 private:
+    static QPoint rowCentre(ListBox &list, int row)
+    {
+        EXPECT_GE(row, 0) << "no such row";
+        list.doItemsLayout();
+        return list.visualRect(list.model()->index(row, 0)).center();
+    }
+
     QString m_previousDir;
 };
