@@ -1,5 +1,6 @@
 #include "MODUL1.h"
 
+#include "CatalogueLoading.h"
 #include "Form1.h"
 #include "Program.h"
 #include "WorkMode.h"
@@ -7,7 +8,6 @@
 #include "editor/Form2.h"
 #include "platform/Caption.h"
 #include "platform/ListBox.h"
-#include "platform/Shape.h"
 
 namespace MODUL1 {
 
@@ -23,17 +23,8 @@ void StandardfragenLaden(Program &program)
         editor.Liste2->addText(QString::fromUtf16(pair.answer));
         main.Liste2->addText(QString::fromUtf16(pair.answer));
     }
-    editor.Liste1->setListIndex(0);
-    editor.Liste2->setListIndex(0);
-    main.Liste2->setListIndex(0);
-    setCaptionValue(main.Bezeichnung3, 0);
-    setCaptionValue(main.Bezeichnung4, main.Liste2->count() - 1);
-    setCaptionValue(main.Bezeichnung5, 0);
-    main.Figur1->setWidthTwips(progressStart);
-    setCaptionValue(main.Bezeichnung8, 0);
-    setCaptionValue(main.Bezeichnung9, 0);
-    ErsteFrageZeigen(program);
-    AnzeigeAktualisieren(program);
+    // From here on the reset is what every freshly loaded catalogue goes through.
+    CatalogueLoading::startPractice(program);
 }
 
 void ErsteFrageZeigen(Program &program)
