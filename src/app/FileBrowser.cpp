@@ -5,7 +5,6 @@
 #include "Form1.h"
 #include "Program.h"
 #include "ProgramTitle.h"
-#include "ScreenReaderNames.h"
 #include "catalogue/CatalogueFile.h"
 #include "editor/Form2.h"
 #include "platform/Caption.h"
@@ -45,18 +44,12 @@ QStringList randomChoices(const QStringList &answers, double wanted, RandomSourc
 
 void Form1::setUpFileBrowser()
 {
-    Laufwerk1 = new DriveListBox(Bild16);
-    Laufwerk1->setGeometry(Twips::rect(120, 120, 4095, 315));
-    nameComboBox(*Laufwerk1, u"Laufwerke"_s);
-    Verzeichnis1 = new DirListBox(Bild16);
-    Verzeichnis1->setGeometry(Twips::rect(120, 480, 4095, 1890));
-    Verzeichnis1->setAccessibleName(u"Ordner"_s);
-    Datei1 = new FileListBox(Bild16);
-    Datei1->setGeometry(Twips::rect(120, 2400, 4095, 2760));
-    Datei1->setAccessibleName(u"Katalogdateien"_s);
-    Datei1->setPattern(FilePanel::catalogueFilePattern);
-    for (QWidget *list : std::initializer_list<QWidget *>{Laufwerk1, Verzeichnis1, Datei1})
-        FilePanel::paintList(*list);
+    const FilePanel::Lists lists = FilePanel::createLists(*Bild16, Twips::rect(120, 120, 4095, 315),
+                                                          Twips::rect(120, 480, 4095, 1890),
+                                                          Twips::rect(120, 2400, 4095, 2760));
+    Laufwerk1 = lists.drives;
+    Verzeichnis1 = lists.folders;
+    Datei1 = lists.files;
     Bild16->raise();
 
     connect(Bild12, &PictureButton::clicked, this, &Form1::Bild12_Click);

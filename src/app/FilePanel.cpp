@@ -1,5 +1,6 @@
 #include "FilePanel.h"
 
+#include "ScreenReaderNames.h"
 #include "platform/Dialogs.h"
 #include "platform/DirListBox.h"
 #include "platform/DriveListBox.h"
@@ -10,6 +11,18 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+void paintList(QWidget &list)
+{
+    QPalette palette = list.palette();
+    palette.setColor(QPalette::Base, QColor(255, 255, 224));
+    palette.setColor(QPalette::Button, QColor(255, 255, 224));
+    list.setPalette(palette);
+}
+
+} // namespace
+
 namespace FilePanel {
 
 void paintPanel(QWidget &panel)
@@ -18,12 +31,19 @@ void paintPanel(QWidget &panel)
     panel.setPalette(QPalette(Qt::black, QColor(255, 0, 0)));
 }
 
-void paintList(QWidget &list)
+Lists createLists(QWidget &panel, const QRect &drives, const QRect &folders, const QRect &files)
 {
-    QPalette palette = list.palette();
-    palette.setColor(QPalette::Base, QColor(255, 255, 224));
-    palette.setColor(QPalette::Button, QColor(255, 255, 224));
-    list.setPalette(palette);
+    const Lists lists{new DriveListBox(&panel), new DirListBox(&panel), new FileListBox(&panel)};
+    lists.drives->setGeometry(drives);
+    nameComboBox(*lists.drives, u"Laufwerke"_s);
+    lists.folders->setGeometry(folders);
+    lists.folders->setAccessibleName(u"Ordner"_s);
+    lists.files->setGeometry(files);
+    lists.files->setAccessibleName(u"Katalogdateien"_s);
+    lists.files->setPattern(catalogueFilePattern);
+    for (QWidget *list : std::initializer_list<QWidget *>{lists.drives, lists.folders, lists.files})
+        paintList(*list);
+    return lists;
 }
 
 void followDrive(DriveListBox &drives, DirListBox &folders, Dialogs &dialogs)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QString>
 
 class Dialogs;
@@ -16,7 +17,17 @@ inline const QString catalogueFilePattern = QStringLiteral("*.TXT");
 
 // A red panel with light yellow lists.
 void paintPanel(QWidget &panel);
-void paintList(QWidget &list);
+
+struct Lists
+{
+    DriveListBox *drives;
+    DirListBox *folders;
+    FileListBox *files;
+};
+
+// The drive, folder and catalogue file lists of a panel at their places, painted and named
+// for screen readers.
+Lists createLists(QWidget &panel, const QRect &drives, const QRect &folders, const QRect &files);
 
 // A drive chosen in the drive list: the folder list moves to that drive's current folder. A
 // drive that cannot be entered is reported, and the drive list goes back to the drive of the

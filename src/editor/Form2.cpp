@@ -3,7 +3,6 @@
 #include "app/FilePanel.h"
 #include "app/Program.h"
 #include "app/ProgramTitle.h"
-#include "app/ScreenReaderNames.h"
 #include "platform/Centring.h"
 #include "platform/CheckBox.h"
 #include "platform/DirListBox.h"
@@ -215,18 +214,12 @@ void Form2::createFilePanel()
     FilePanel::paintPanel(*Bild13);
     Bild13->hide();
 
-    Laufwerk1 = new DriveListBox(Bild13);
-    Laufwerk1->setGeometry(Twips::rect(120, 120, 2535, 315));
-    nameComboBox(*Laufwerk1, u"Laufwerke"_s);
-    Verzeichnis1 = new DirListBox(Bild13);
-    Verzeichnis1->setGeometry(Twips::rect(120, 640, 2535, 2790));
-    Verzeichnis1->setAccessibleName(u"Ordner"_s);
-    Datei1 = new FileListBox(Bild13);
-    Datei1->setGeometry(Twips::rect(2760, 120, 2535, 3345));
-    Datei1->setAccessibleName(u"Katalogdateien"_s);
-    Datei1->setPattern(FilePanel::catalogueFilePattern);
-    for (QWidget *list : std::initializer_list<QWidget *>{Laufwerk1, Verzeichnis1, Datei1})
-        FilePanel::paintList(*list);
+    const FilePanel::Lists lists = FilePanel::createLists(*Bild13, Twips::rect(120, 120, 2535, 315),
+                                                          Twips::rect(120, 640, 2535, 2790),
+                                                          Twips::rect(2760, 120, 2535, 3345));
+    Laufwerk1 = lists.drives;
+    Verzeichnis1 = lists.folders;
+    Datei1 = lists.files;
 
     connect(Laufwerk1, &DriveListBox::Change, this, &Form2::Laufwerk1_Change);
     connect(Verzeichnis1, &DirListBox::Change, this, &Form2::Verzeichnis1_Change);
