@@ -4,9 +4,7 @@
 
 #include <QDir>
 
-BenchProgram::BenchProgram()
-    : m_folderPath(m_folder.path())
-    , m_previousDir(QDir::currentPath())
+BenchProgram::BenchProgram() : m_folderPath(m_folder.path()), m_previousDir(QDir::currentPath())
 {
     QDir::setCurrent(m_folderPath);
     m_program = std::make_unique<Program>(Services{m_dialogs, m_random, m_printer, m_clipboard});

@@ -9,9 +9,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const std::array<QString, 16> words = {
-    u"Käfer"_s, u"Straße"_s, u"Übung"_s, u"größer"_s, u"Mäuse"_s, u"Fluss"_s, u"Öl"_s, u"Brücke"_s,
-    u"Hauptstadt"_s, u"Rechnung"_s, u"Wörter"_s, u"schön"_s, u"Bäume"_s, u"Zahl"_s, u"Tür"_s, u"weiß"_s};
+const std::array<QString, 16> words = {u"Käfer"_s,      u"Straße"_s,   u"Übung"_s,  u"größer"_s,
+                                       u"Mäuse"_s,      u"Fluss"_s,    u"Öl"_s,     u"Brücke"_s,
+                                       u"Hauptstadt"_s, u"Rechnung"_s, u"Wörter"_s, u"schön"_s,
+                                       u"Bäume"_s,      u"Zahl"_s,     u"Tür"_s,    u"weiß"_s};
 
 // A text of 20 to 120 characters that starts with its number, so no two are the same.
 QString line(std::mt19937 &engine, const QString &kind, int number)

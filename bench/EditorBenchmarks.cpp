@@ -29,7 +29,8 @@ void EingabenSichern(benchmark::State &state)
         ++added;
         const auto start = std::chrono::steady_clock::now();
         program.editor().Bild4_Click();
-        state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        state.SetIterationTime(
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
         // Back to the same catalogue, so every step searches the same texts.
         program.editor().Liste1->removeText(pairs);
         program.editor().Liste2->removeText(pairs);
@@ -46,7 +47,7 @@ void ScanTwoVectors(benchmark::State &state)
     const QString answer = u"Neue Antwort"_s;
     for (auto _ : state) {
         const auto found = std::count(questions.begin(), questions.end(), question)
-            + std::count(answers.begin(), answers.end(), answer);
+                + std::count(answers.begin(), answers.end(), answer);
         benchmark::DoNotOptimize(found);
     }
 }

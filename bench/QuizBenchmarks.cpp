@@ -47,9 +47,14 @@ void WholeCatalogueAnswered(benchmark::State &state)
         const auto start = std::chrono::steady_clock::now();
         while (program.editor().Liste1->count() > 1)
             answerRight(program.main(), program.editor());
-        state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        state.SetIterationTime(
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
     }
 }
-BENCHMARK(WholeCatalogueAnswered)->Arg(32767)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(WholeCatalogueAnswered)
+        ->Arg(32767)
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(3);
 
 } // namespace

@@ -7,7 +7,8 @@ void RatioReport::ReportRuns(const std::vector<Run> &runs)
     ConsoleReporter::ReportRuns(runs);
     for (const Run &run : runs) {
         if (run.iterations > 0)
-            m_nanoseconds[run.benchmark_name()] = run.real_accumulated_time * 1e9 / double(run.iterations);
+            m_nanoseconds[run.benchmark_name()] =
+                    run.real_accumulated_time * 1e9 / double(run.iterations);
     }
 }
 
@@ -20,7 +21,8 @@ double RatioReport::nanoseconds(const std::string &name) const
 bool printRatio(const std::string &figure, double ratio, double goal)
 {
     const bool met = ratio > 0 && ratio <= goal;
-    std::printf("%s: %.2f× (goal ≤ %.1f×) %s\n", figure.c_str(), ratio, goal, met ? "met" : "missed");
+    std::printf("%s: %.2f× (goal ≤ %.1f×) %s\n", figure.c_str(), ratio, goal,
+                met ? "met" : "missed");
     return met;
 }
 

@@ -11,7 +11,7 @@
 class RatioReport : public benchmark::ConsoleReporter
 {
 public:
-    RatioReport() : ConsoleReporter(OO_Tabular) {}
+    RatioReport() : ConsoleReporter(OO_Tabular) { }
 
     void ReportRuns(const std::vector<Run> &runs) override;
 

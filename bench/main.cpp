@@ -15,19 +15,26 @@ int main(int argc, char **argv)
     benchmark::RunSpecifiedBenchmarks(&report);
     benchmark::Shutdown();
 
-    bool allMet = printRatios(report, {
-        {"reading the largest catalogue", "ReadLargestCatalogue", "SplitLinesOnly", 1, 3},
-        {"loading it through the main window's file list", "LoadThroughFileList/32767",
-         "SplitLinesOnly", 1, 5},
-        {"one right answer at 32767 pairs", "RightAnswer/32767", "RightAnswer/20", 1, 2},
-        {"answering the whole largest catalogue", "WholeCatalogueAnswered/32767/iterations:3/manual_time",
-         "RightAnswer/20", 32767, 2},
-        {"\"Eingaben sichern\" at 32767 pairs", "EingabenSichern/manual_time", "ScanTwoVectors", 1, 3},
-        {"start-up as a whole process", "StartUpProgram/iterations:20",
-         "StartUpMinimalWindow/iterations:20", 1, 1.5},
-        {"loading a catalogue of 100 000 pairs", "LoadThroughFileList/100000",
-         "LoadThroughFileList/32767", 1, 3.5},
-    });
-    allMet &= printRatio("memory after loading the largest catalogue, per byte of the file", memory, 10);
+    bool allMet =
+            printRatios(report,
+                        {
+                                {"reading the largest catalogue", "ReadLargestCatalogue",
+                                 "SplitLinesOnly", 1, 3},
+                                {"loading it through the main window's file list",
+                                 "LoadThroughFileList/32767", "SplitLinesOnly", 1, 5},
+                                {"one right answer at 32767 pairs", "RightAnswer/32767",
+                                 "RightAnswer/20", 1, 2},
+                                {"answering the whole largest catalogue",
+                                 "WholeCatalogueAnswered/32767/iterations:3/manual_time",
+                                 "RightAnswer/20", 32767, 2},
+                                {"\"Eingaben sichern\" at 32767 pairs",
+                                 "EingabenSichern/manual_time", "ScanTwoVectors", 1, 3},
+                                {"start-up as a whole process", "StartUpProgram/iterations:20",
+                                 "StartUpMinimalWindow/iterations:20", 1, 1.5},
+                                {"loading a catalogue of 100 000 pairs",
+                                 "LoadThroughFileList/100000", "LoadThroughFileList/32767", 1, 3.5},
+                        });
+    allMet &= printRatio("memory after loading the largest catalogue, per byte of the file", memory,
+                         10);
     return allMet ? 0 : 1;
 }

@@ -9,7 +9,10 @@ namespace {
 class EmptyWindow : public QWidget
 {
 protected:
-    void paintEvent(QPaintEvent *) override { QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); }); }
+    void paintEvent(QPaintEvent *) override
+    {
+        QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+    }
 };
 
 } // namespace

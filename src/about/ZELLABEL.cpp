@@ -28,6 +28,7 @@ struct LabelLook
 };
 
 // The name runs across the top in four labels; notice, maker lines and "O k a y" below it.
+// clang-format off
 constexpr std::array<LabelLook, 8> labelLooks{{
     {&ZELLABEL::Bezeichnung2, u"Z", {240, 240, 375, 615}, "background-color: #000080; color: #FF00FF;", 18, true, false, true},
     {&ZELLABEL::Bezeichnung3, u"E", {600, 240, 375, 615}, "background-color: #000080; color: #00FFFF;", 18, true, false, true},
@@ -38,8 +39,10 @@ constexpr std::array<LabelLook, 8> labelLooks{{
     {&ZELLABEL::Bezeichnung1, u"O k a y", {240, 2400, 2175, 495}, "background-color: #C0FFFF; color: #FF0000;", 18, true, true, true},
     {&ZELLABEL::Bezeichnung8, u"", {120, 3120, 3255, 255}, "background-color: palette(base); color: palette(text);", 8.25, true, false, true},
 }};
+// clang-format on
 
-const QString usageNotice = u"Frei für Schule und Zuhause: Du darfst dieses Programm kostenlos benutzen und weitergeben."_s;
+const QString usageNotice =
+        u"Frei für Schule und Zuhause: Du darfst dieses Programm kostenlos benutzen und weitergeben."_s;
 const QString makerLines = u"ZEL-Merkbold-Projekt\r\nKontakt über die Projektseite"_s;
 const QString webAddressLine = u"Lernkärtchen am Computer"_s;
 
@@ -50,8 +53,7 @@ QPointF aboutBoxTopLeft(const QSizeF &screen, const QSizeF &window)
     return {(screen.width() - window.width()) / 2, (screen.height() - window.height()) / 4};
 }
 
-ZELLABEL::ZELLABEL(QWidget *parent)
-    : QWidget(parent, Qt::Dialog)
+ZELLABEL::ZELLABEL(QWidget *parent) : QWidget(parent, Qt::Dialog)
 {
     setWindowTitle(u"Programm-Info"_s);
     setFixedSize(Twips::toPixels(3510), Twips::toPixels(3450));
@@ -80,7 +82,8 @@ void ZELLABEL::createLabels()
         font.setItalic(look.italic);
         label->setFont(font);
         label->setStyleSheet(QLatin1String(look.style));
-        label->setAlignment(look.centred ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignLeft | Qt::AlignTop);
+        label->setAlignment(look.centred ? Qt::AlignHCenter | Qt::AlignTop
+                                         : Qt::AlignLeft | Qt::AlignTop);
         label->setWordWrap(true);
         label->setTextFormat(Qt::PlainText);
         this->*look.label = label;

@@ -21,16 +21,16 @@ class ZELLABEL : public QWidget
 public:
     explicit ZELLABEL(QWidget *parent = nullptr);
 
-    Shape *Figur1 = nullptr;         // frame behind the labels
-    QLabel *Bezeichnung1 = nullptr;  // "O k a y", used as a button
-    QLabel *Bezeichnung2 = nullptr;  // "Z"
-    QLabel *Bezeichnung3 = nullptr;  // "E"
-    QLabel *Bezeichnung4 = nullptr;  // "L"
-    QLabel *Bezeichnung5 = nullptr;  // "- Merkbold"
-    QLabel *Bezeichnung6 = nullptr;  // usage notice
-    QLabel *Bezeichnung7 = nullptr;  // maker lines
-    QLabel *Bezeichnung8 = nullptr;  // web-address line
-    PictureButton *Bild1 = nullptr;  // "Abbruch"
+    Shape *Figur1 = nullptr;        // frame behind the labels
+    QLabel *Bezeichnung1 = nullptr; // "O k a y", used as a button
+    QLabel *Bezeichnung2 = nullptr; // "Z"
+    QLabel *Bezeichnung3 = nullptr; // "E"
+    QLabel *Bezeichnung4 = nullptr; // "L"
+    QLabel *Bezeichnung5 = nullptr; // "- Merkbold"
+    QLabel *Bezeichnung6 = nullptr; // usage notice
+    QLabel *Bezeichnung7 = nullptr; // maker lines
+    QLabel *Bezeichnung8 = nullptr; // web-address line
+    PictureButton *Bild1 = nullptr; // "Abbruch"
 
     // Runs each time the box becomes the active window.
     void Form_Activate();

@@ -19,7 +19,8 @@ constexpr int printQuestionStyle = MsgBox::YesNo | MsgBox::Critical | MsgBox::De
 
 bool printCardSide(Program &program, const QStringList &catalogueHalf, int count)
 {
-    return printJobs(program.dialogs(), program.printer(), flashCardFont, {flashCardJob(catalogueHalf, count)});
+    return printJobs(program.dialogs(), program.printer(), flashCardFont,
+                     {flashCardJob(catalogueHalf, count)});
 }
 
 } // namespace
@@ -37,16 +38,20 @@ void Form1::Bild15_Click()
     Form2 &editor = m_program.form2();
     // Ticked (1) and greyed (2) both allow printing.
     if (editor.Kontroll1->value() == 0) {
-        dialogs.messageBox(u"Druckfunktion wurde gesperrt.\r"_s, MsgBox::OkOnly, u"Datei drucken"_s);
+        dialogs.messageBox(u"Druckfunktion wurde gesperrt.\r"_s, MsgBox::OkOnly,
+                           u"Datei drucken"_s);
         return;
     }
-    if (dialogs.messageBox(u"Fragen für Vorderseite drucken?\r"_s, printQuestionStyle, u"Drucken"_s) != MsgBox::Yes)
+    if (dialogs.messageBox(u"Fragen für Vorderseite drucken?\r"_s, printQuestionStyle, u"Drucken"_s)
+        != MsgBox::Yes)
         return;
     if (!printCardSide(m_program, editor.Liste1->texts(), Liste2->count()))
         return;
     dialogs.messageBox(u"Die Fragen werden gedruckt.\r"_s, MsgBox::OkOnly, u"Drucken ..."_s);
     // The user turns the sheet over before answering.
-    if (dialogs.messageBox(u"Antworten für Rückseite drucken?\r"_s, printQuestionStyle, u"Drucken"_s) != MsgBox::Yes)
+    if (dialogs.messageBox(u"Antworten für Rückseite drucken?\r"_s, printQuestionStyle,
+                           u"Drucken"_s)
+        != MsgBox::Yes)
         return;
     if (!printCardSide(m_program, editor.Liste2->texts(), Liste2->count()))
         return;
@@ -59,6 +64,8 @@ void Form1::Bild11_Click()
     if (count < 1)
         return;
     const Form2 &editor = m_program.form2();
-    m_program.clipboard().replaceText(flashCardClipboardText(editor.Liste1->texts(), editor.Liste2->texts(), count));
-    m_program.dialogs().messageBox(u"Fragen und Antworten wurden kopiert.\r"_s, MsgBox::OkOnly, u"Ablage"_s);
+    m_program.clipboard().replaceText(
+            flashCardClipboardText(editor.Liste1->texts(), editor.Liste2->texts(), count));
+    m_program.dialogs().messageBox(u"Fragen und Antworten wurden kopiert.\r"_s, MsgBox::OkOnly,
+                                   u"Ablage"_s);
 }

@@ -31,7 +31,8 @@ void startPractice(Program &program)
     MODUL1::AnzeigeAktualisieren(program);
 }
 
-void report(Program &program, const QString &fileName, qsizetype pairCount, const QString &readError)
+void report(Program &program, const QString &fileName, qsizetype pairCount,
+            const QString &readError)
 {
     Dialogs &dialogs = program.dialogs();
     // Without this a file that could not be read would only show as "0" records.
@@ -39,7 +40,8 @@ void report(Program &program, const QString &fileName, qsizetype pairCount, cons
         dialogs.messageBox(readError + u'\r', MsgBox::OkOnly, u"Dateifehler"_s);
     // The count stands with a blank in the place of its sign.
     dialogs.messageBox(u"Datensätze dieser Datei:  "_s + u' ' + QString::number(pairCount) + u'\r'
-                           + u"Programmvoreinstellung:   "_s + program.form1().Bezeichnung6->text() + u'\r',
+                               + u"Programmvoreinstellung:   "_s
+                               + program.form1().Bezeichnung6->text() + u'\r',
                        MsgBox::OkOnly, fileName.toUpper());
 }
 

@@ -14,6 +14,7 @@ void startPractice(Program &program);
 
 // Says why a file could not be read at all (readError, empty when it could), then how many
 // pairs it gave and the question count, titled with the file name in upper case.
-void report(Program &program, const QString &fileName, qsizetype pairCount, const QString &readError);
+void report(Program &program, const QString &fileName, qsizetype pairCount,
+            const QString &readError);
 
 } // namespace CatalogueLoading

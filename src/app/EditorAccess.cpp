@@ -11,7 +11,8 @@ using namespace Qt::StringLiterals;
 
 void Form1::Bild4_Click()
 {
-    const QString typed = m_program.dialogs().inputBox(u"Passwort"_s, u"Bitte eingeben:"_s, QString());
+    const QString typed =
+            m_program.dialogs().inputBox(u"Passwort"_s, u"Bitte eingeben:"_s, QString());
     if (typed.isEmpty() || typed != Bezeichnung1->text())
         return;
     hide();

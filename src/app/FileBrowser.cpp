@@ -106,7 +106,8 @@ void Form1::Datei1_Click()
 
     CatalogueReadResult read = KatalogdateiLesen(Datei1->filePath(selected));
     const qsizetype pairCount = read.pairs.questions.size();
-    Liste2->setTexts(randomChoices(read.pairs.answers, captionValue(Bezeichnung6), m_program.random()));
+    Liste2->setTexts(
+            randomChoices(read.pairs.answers, captionValue(Bezeichnung6), m_program.random()));
     editor.Liste1->setTexts(std::move(read.pairs.questions));
     editor.Liste2->setTexts(std::move(read.pairs.answers));
     const bool complete = read.outcome == ReadOutcome::Complete;

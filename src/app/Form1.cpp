@@ -32,6 +32,7 @@ struct ButtonPlace
 };
 
 // The fifteen picture buttons: two columns at the sides, one row along the bottom.
+// clang-format off
 constexpr std::array<ButtonPlace, 15> buttonPlaces{{
     {&Form1::Bild1, "beenden", u"Beenden", 120, 480},
     {&Form1::Bild12, "dateimenue", u"Dateimenü", 120, 1560},
@@ -49,6 +50,7 @@ constexpr std::array<ButtonPlace, 15> buttonPlaces{{
     {&Form1::Bild3, "weiter", u"Weiter", 5400, 5520},
     {&Form1::Bild9, "loesungen", u"Lösungen", 7320, 5520},
 }};
+// clang-format on
 
 struct LabelLook
 {
@@ -64,6 +66,7 @@ struct LabelLook
     bool visible;
 };
 
+// clang-format off
 constexpr std::array<LabelLook, 11> labelLooks{{
     {&Form1::Bezeichnung1, u"Bezeichnung1", {840, 600, 6975, 2295}, "#000040", "#C0FFC0", 18, true, true, false, true},
     {&Form1::Bezeichnung2, u"Bezeichnung2", {840, 2880, 6975, 2295}, "#00FF00", "#C000C0", 18, true, true, false, true},
@@ -79,6 +82,7 @@ constexpr std::array<LabelLook, 11> labelLooks{{
     {&Form1::Bezeichnung5, u"", {7080, 0, 375, 255}, "", "", 8.25, false, false, false, false},
     {&Form1::Bezeichnung6, u"10", {7560, 0, 375, 255}, "", "", 8.25, false, false, false, false},
 }};
+// clang-format on
 
 QString styleSheetFor(const LabelLook &look)
 {
@@ -94,9 +98,7 @@ QString styleSheetFor(const LabelLook &look)
 
 } // namespace
 
-Form1::Form1(Program &program)
-    : QWidget(nullptr)
-    , m_program(program)
+Form1::Form1(Program &program) : QWidget(nullptr), m_program(program)
 {
     setWindowTitle(programTitle);
     setWindowIcon(svgIcon(u"zel-merkbold"_s));
@@ -118,7 +120,8 @@ void Form1::createControls()
     createShapes();
     createLabels();
     for (const ButtonPlace &place : buttonPlaces) {
-        auto *button = new PictureButton(QLatin1String(place.icon), QString::fromUtf16(place.toolTip), this);
+        auto *button = new PictureButton(QLatin1String(place.icon),
+                                         QString::fromUtf16(place.toolTip), this);
         button->move(Twips::toPixels(place.left), Twips::toPixels(place.top));
         this->*place.button = button;
     }

@@ -28,22 +28,22 @@ public:
     void AuswahlBilden();
 
     // Picture buttons.
-    PictureButton *Bild1 = nullptr;  // "Beenden"
-    PictureButton *Bild2 = nullptr;  // "Zurück"
-    PictureButton *Bild3 = nullptr;  // "Weiter"
-    PictureButton *Bild4 = nullptr;  // "Editor"
-    PictureButton *Bild5 = nullptr;  // "Hilfetext"
-    PictureButton *Bild6 = nullptr;  // "Löschen"
-    PictureButton *Bild7 = nullptr;  // "Einstellung"
-    PictureButton *Bild8 = nullptr;  // "Fehler"
-    PictureButton *Bild9 = nullptr;  // "Lösungen"
-    PictureButton *Bild10 = nullptr; // "Arbeitsmodus"
-    PictureButton *Bild11 = nullptr; // "Ablage"
-    PictureButton *Bild12 = nullptr; // "Dateimenü"
-    PictureButton *Bild13 = nullptr; // "Eingabe"
-    PictureButton *Bild14 = nullptr; // "Autor"
-    PictureButton *Bild15 = nullptr; // "Drucken"
-    QWidget *Bild16 = nullptr;       // file-browser panel, hidden
+    PictureButton *Bild1 = nullptr;     // "Beenden"
+    PictureButton *Bild2 = nullptr;     // "Zurück"
+    PictureButton *Bild3 = nullptr;     // "Weiter"
+    PictureButton *Bild4 = nullptr;     // "Editor"
+    PictureButton *Bild5 = nullptr;     // "Hilfetext"
+    PictureButton *Bild6 = nullptr;     // "Löschen"
+    PictureButton *Bild7 = nullptr;     // "Einstellung"
+    PictureButton *Bild8 = nullptr;     // "Fehler"
+    PictureButton *Bild9 = nullptr;     // "Lösungen"
+    PictureButton *Bild10 = nullptr;    // "Arbeitsmodus"
+    PictureButton *Bild11 = nullptr;    // "Ablage"
+    PictureButton *Bild12 = nullptr;    // "Dateimenü"
+    PictureButton *Bild13 = nullptr;    // "Eingabe"
+    PictureButton *Bild14 = nullptr;    // "Autor"
+    PictureButton *Bild15 = nullptr;    // "Drucken"
+    QWidget *Bild16 = nullptr;          // file-browser panel, hidden
     DriveListBox *Laufwerk1 = nullptr;  // in the file-browser panel
     DirListBox *Verzeichnis1 = nullptr; // in the file-browser panel
     FileListBox *Datei1 = nullptr;      // in the file-browser panel, "*.TXT"
@@ -60,11 +60,11 @@ public:
     QLabel *Bezeichnung10 = nullptr; // standard-questions notice
     QLabel *Bezeichnung11 = nullptr; // help panel text
 
-    ListBox *Liste2 = nullptr;       // choice list, sorted
-    Shape *Figur1 = nullptr;         // progress bar
-    Shape *Figur2 = nullptr;         // progress track
-    Shape *Figur3 = nullptr;         // frame around question and answer
-    QTimer *Zeit1 = nullptr;         // one-shot start-up timer
+    ListBox *Liste2 = nullptr; // choice list, sorted
+    Shape *Figur1 = nullptr;   // progress bar
+    Shape *Figur2 = nullptr;   // progress track
+    Shape *Figur3 = nullptr;   // frame around question and answer
+    QTimer *Zeit1 = nullptr;   // one-shot start-up timer
 
     // Control events.
     void Bild2_Click();  // back
@@ -78,20 +78,20 @@ public:
     void Form_KeyDown(int keyCode);
 
     // Main-window commands.
-    void Bild1_Click();  // quit after confirmation
-    void Bild4_Click();  // the editor, behind the password
-    void Bild5_Click();  // open or close the help panel
-    void Bild7_Click();  // question count per practice set
-    void Bild8_Click();  // error rate
-    void Bild9_Click();  // solution rate
-    void Bild14_Click(); // about box
+    void Bild1_Click();         // quit after confirmation
+    void Bild4_Click();         // the editor, behind the password
+    void Bild5_Click();         // open or close the help panel
+    void Bild7_Click();         // question count per practice set
+    void Bild8_Click();         // error rate
+    void Bild9_Click();         // solution rate
+    void Bild14_Click();        // about box
     void Bezeichnung11_Click(); // closes the help panel
 
     // The file browser (FileBrowser.cpp).
-    void Bild12_Click();        // open or close the browser
+    void Bild12_Click(); // open or close the browser
     void Laufwerk1_Change();
     void Verzeichnis1_Change();
-    void Datei1_Click();        // load the selected catalogue file
+    void Datei1_Click(); // load the selected catalogue file
 
     // Start-up settings (StartupSettings.cpp).
     void Zeit1_Timer();

@@ -7,10 +7,8 @@
 #include <QCoreApplication>
 
 Program::Program(Services services)
-    : m_services(services)
-    , m_endHandler([] { QCoreApplication::exit(0); })
-{
-}
+    : m_services(services), m_endHandler([] { QCoreApplication::exit(0); })
+{ }
 
 // The main window goes first: it works on the editor's lists until it is gone.
 Program::~Program()

@@ -21,8 +21,8 @@ constexpr double mostQuestions = 50;
 void Form1::Bild7_Click()
 {
     const QString typed = m_program.dialogs().inputBox(
-        u"Anzahl der gleichzeitig geladenen Fragen und Antworten (10 bis 50):"_s,
-        u"Maximale Fragenzahl"_s, Bezeichnung6->text());
+            u"Anzahl der gleichzeitig geladenen Fragen und Antworten (10 bis 50):"_s,
+            u"Maximale Fragenzahl"_s, Bezeichnung6->text());
     setCaptionValue(Bezeichnung6, std::clamp(numericValue(typed), fewestQuestions, mostQuestions));
     AuswahlBilden();
 }

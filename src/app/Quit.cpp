@@ -13,7 +13,7 @@ bool Form1::quitConfirmed()
     return m_program.dialogs().messageBox(u"Das Programm beenden?\r"_s,
                                           MsgBox::YesNo | MsgBox::Critical | MsgBox::DefaultButton2,
                                           u"ZEL-Merkbold"_s)
-        == MsgBox::Yes;
+            == MsgBox::Yes;
 }
 
 // Nothing is saved on the way out; the settings file is written only by the editor.

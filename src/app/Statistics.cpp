@@ -23,8 +23,9 @@ void reportRate(Program &program, double part, double other, const QString &sent
 {
     if (part < 1)
         return;
-    program.dialogs().messageBox(u"%1 %2 Prozent.\r"_s.arg(sentence, numberText(wholePercent(part, other))),
-                                 MsgBox::OkOnly, title);
+    program.dialogs().messageBox(
+            u"%1 %2 Prozent.\r"_s.arg(sentence, numberText(wholePercent(part, other))),
+            MsgBox::OkOnly, title);
 }
 
 } // namespace

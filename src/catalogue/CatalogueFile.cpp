@@ -16,11 +16,11 @@ constexpr qint64 kMaxCatalogueBytes = qint64(256) * 1024 * 1024;
 
 // Hands out the lines of a text one by one: CR LF or a lone CR ends a line, LF does not. The
 // text is bytes or characters; `toString` turns one line of it into a QString.
-template <typename View, typename ToString>
+template<typename View, typename ToString>
 class LineReader
 {
 public:
-    LineReader(View text, ToString toString) : m_text(text), m_toString(toString) {}
+    LineReader(View text, ToString toString) : m_text(text), m_toString(toString) { }
 
     bool atEnd() const { return m_pos >= m_text.size(); }
 
@@ -48,7 +48,7 @@ private:
     qsizetype m_pos = 0;
 };
 
-template <typename View, typename ToString>
+template<typename View, typename ToString>
 CatalogueReadResult parseLines(View text, ToString toString, qsizetype expectedPairs)
 {
     CatalogueReadResult result;
@@ -81,8 +81,8 @@ CatalogueReadResult parseCatalogue(QByteArrayView bytes)
     if (TextFileEncoding::isWindows1252(bytes))
         return parseLines(bytes, Windows1252::decode, expectedPairs);
     const QString text = TextFileEncoding::decode(bytes);
-    return parseLines(QStringView(text), [](QStringView line) { return line.toString(); },
-                      expectedPairs);
+    return parseLines(
+            QStringView(text), [](QStringView line) { return line.toString(); }, expectedPairs);
 }
 
 CatalogueReadResult KatalogdateiLesen(const QString &path)
@@ -92,7 +92,7 @@ CatalogueReadResult KatalogdateiLesen(const QString &path)
         return {{},
                 ReadOutcome::Failed,
                 u"Die Datei „%1“ ist zu groß für einen Fragenkatalog (mehr als 256 MiB)."_s.arg(
-                    QDir::toNativeSeparators(path))};
+                        QDir::toNativeSeparators(path))};
     if (file.status == WholeFileRead::Status::CannotRead)
         return {{}, ReadOutcome::Failed, file.error};
     return parseCatalogue(file.bytes);

@@ -27,7 +27,8 @@ QString cannotOpenReason(const QString &path)
     if (!file.isFile())
         return u"„%1“ ist keine gewöhnliche Datei."_s.arg(shown(path));
     if (!file.isReadable())
-        return u"Die Datei „%1“ darf nicht gelesen werden (fehlende Berechtigung)."_s.arg(shown(path));
+        return u"Die Datei „%1“ darf nicht gelesen werden (fehlende Berechtigung)."_s.arg(
+                shown(path));
     return u"Die Datei „%1“ kann nicht geöffnet werden."_s.arg(shown(path));
 }
 
@@ -42,7 +43,8 @@ QString cannotWriteReason(const QString &path)
     if (QFile::encodeName(file.fileName()).size() > longestFileName)
         return u"Der Dateiname „%1“ ist zu lang."_s.arg(file.fileName());
     if (!folder.isWritable() || (file.exists() && !file.isWritable()))
-        return u"Die Datei „%1“ darf nicht geschrieben werden (fehlende Berechtigung)."_s.arg(shown(path));
+        return u"Die Datei „%1“ darf nicht geschrieben werden (fehlende Berechtigung)."_s.arg(
+                shown(path));
     return u"Die Datei „%1“ konnte nicht vollständig geschrieben werden."_s.arg(shown(path));
 }
 

@@ -25,7 +25,7 @@ bool isLineEnd(QChar c)
 class FieldReader
 {
 public:
-    explicit FieldReader(QStringView text) : m_text(text) {}
+    explicit FieldReader(QStringView text) : m_text(text) { }
 
     // Nothing once the text is used up.
     std::optional<QString> next()
@@ -34,8 +34,8 @@ public:
             return std::nullopt;
         while (m_pos < m_text.size() && m_text[m_pos] == u' ')
             ++m_pos;
-        const QString field = m_pos < m_text.size() && m_text[m_pos] == u'"' ? quotedField()
-                                                                              : plainField();
+        const QString field =
+                m_pos < m_text.size() && m_text[m_pos] == u'"' ? quotedField() : plainField();
         skipDelimiter();
         return field;
     }
@@ -124,7 +124,7 @@ std::optional<Settings> parseFields(QStringView text)
 QString nameField(const QString &name)
 {
     const bool needsQuotes = name.contains(u',') || name.contains(u'\r') || name.contains(u'\n')
-        || name.startsWith(u' ') || name.startsWith(u'\t');
+            || name.startsWith(u' ') || name.startsWith(u'\t');
     if (needsQuotes && !name.contains(u'"'))
         return u'"' + name + u'"';
     return name;
@@ -153,9 +153,9 @@ Settings readSettingsFile(const QString &path)
 QByteArray serializeSettings(const Settings &settings)
 {
     const QStringList lines = {
-        u"[Datei]"_s, nameField(settings.defaultCatalogue),
-        u"[Druck]"_s, checkBoxField(settings.printPermission),
-        u"[Laden]"_s, checkBoxField(settings.hideDrives),
+            u"[Datei]"_s, nameField(settings.defaultCatalogue),
+            u"[Druck]"_s, checkBoxField(settings.printPermission),
+            u"[Laden]"_s, checkBoxField(settings.hideDrives),
     };
     return TextFileEncoding::encode(lines.join(u"\r\n"_s) + u"\r\n"_s);
 }

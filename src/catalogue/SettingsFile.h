@@ -33,7 +33,7 @@ struct Settings
 {
     QString defaultCatalogue; // a file name without folder, empty for none
     int printPermission = 0;  // check box value: 0 unchecked (printing locked), 1 checked, 2 greyed
-    int hideDrives = 1;       // check box value: 1 shows only the file list in the main window's browser
+    int hideDrives = 1; // check box value: 1 shows only the file list in the main window's browser
 
     friend bool operator==(const Settings &, const Settings &) = default;
 };

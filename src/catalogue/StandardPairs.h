@@ -10,6 +10,7 @@ struct StandardPair
     const char16_t *answer;
 };
 
+// clang-format off
 inline constexpr std::array<StandardPair, 10> standardPairs{{
     {u"Wie viele Windstärken gibt es?", u"Es gibt 12 Windstärken."},
     {u"Wie nennt man besonders helle Autoscheinwerfer?", u"Das sind Halogen-Scheinwerfer."},
@@ -22,3 +23,4 @@ inline constexpr std::array<StandardPair, 10> standardPairs{{
     {u"Wer erfand das Dynamit?", u"Ruvero Vovor"},
     {u"Mit welcher Maßeinheit werden in Amerika die Flüssigkeiten gemessen?", u"In Gallonen."},
 }};
+// clang-format on

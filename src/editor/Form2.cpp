@@ -43,6 +43,7 @@ struct ButtonLook
 };
 
 // The strip along the top and the column down the right side.
+// clang-format off
 constexpr std::array<ButtonLook, 12> buttonLooks{{
     {&Form2::Bild1, "abbruch", u"Abbruch", {120, 120, 495, 495}},
     {&Form2::Bild7, "abbruch-mit-laden", u"Abbruch mit Laden", {840, 120, 495, 495}},
@@ -57,6 +58,7 @@ constexpr std::array<ButtonLook, 12> buttonLooks{{
     {&Form2::Bild9, "ablage", u"Ablage ...", {8040, 5160, 495, 495}},
     {&Form2::Bild3, "listen-speichern", u"Listen speichern", {8040, 5880, 495, 495}},
 }};
+// clang-format on
 
 struct LabelLook
 {
@@ -64,15 +66,17 @@ struct LabelLook
     const char16_t *caption;
     const char16_t *toolTip; // also what a screen reader gives as description; empty for none
     Place place;
-    const char *colour;      // #RRGGBB, "" for the window's text colour
+    const char *colour; // #RRGGBB, "" for the window's text colour
 };
 
+// clang-format off
 constexpr std::array<LabelLook, 4> labelLooks{{
     {&Form2::Bezeichnung1, u"FRAGE:", u"", {120, 960, 855, 255}, "#00C000"},
     {&Form2::Bezeichnung2, u"Antwort:", u"", {120, 2280, 855, 255}, "#C000C0"},
     {&Form2::Bezeichnung3, u"Standarddatei:", u"Standarddatei", {3720, 120, 1935, 255}, ""},
     {&Form2::Bezeichnung4, u"", u"Standarddatei", {3720, 360, 1935, 255}, ""},
 }};
+// clang-format on
 
 struct InputLook
 {
@@ -82,10 +86,12 @@ struct InputLook
     const char *colour;
 };
 
+// clang-format off
 constexpr std::array<InputLook, 2> inputLooks{{
     {&Form2::Text1, u"Frage", {120, 1200, 7815, 735}, "#00C000"},
     {&Form2::Text2, u"Antwort", {120, 2520, 7815, 735}, "#C000C0"},
 }};
+// clang-format on
 
 struct ShapeLook
 {
@@ -93,18 +99,18 @@ struct ShapeLook
     Place place;
 };
 
+// clang-format off
 constexpr std::array<ShapeLook, 4> shapeLooks{{
     {&Form2::Figur1, {0, 0, 8655, 735}},
     {&Form2::Figur3, {0, 720, 8655, 2775}},
     {&Form2::Figur2, {0, 3480, 8655, 3135}},
     {&Form2::Figur4, {3720, 120, 2175, 495}},
 }};
+// clang-format on
 
 } // namespace
 
-Form2::Form2(Program &program)
-    : QWidget(nullptr)
-    , m_program(program)
+Form2::Form2(Program &program) : QWidget(nullptr), m_program(program)
 {
     setWindowTitle(programTitle);
     setWindowIcon(svgIcon(u"zel-merkbold"_s));
@@ -198,7 +204,8 @@ void Form2::createInputs()
 void Form2::createButtons()
 {
     for (const ButtonLook &look : buttonLooks) {
-        auto *button = new PictureButton(QLatin1String(look.icon), QString::fromUtf16(look.toolTip), this);
+        auto *button =
+                new PictureButton(QLatin1String(look.icon), QString::fromUtf16(look.toolTip), this);
         const QRect place = rectOf(look.place);
         button->setFixedSize(place.size());
         button->move(place.topLeft());

@@ -46,26 +46,26 @@ public:
     PictureButton *Bild11 = nullptr; // "Zeile löschen"
     PictureButton *Bild12 = nullptr; // "Dateimenü"
 
-    QWidget *Bild13 = nullptr;            // file panel, hidden
-    DriveListBox *Laufwerk1 = nullptr;    // in the file panel
-    DirListBox *Verzeichnis1 = nullptr;   // in the file panel
-    FileListBox *Datei1 = nullptr;        // in the file panel, "*.TXT"
+    QWidget *Bild13 = nullptr;          // file panel, hidden
+    DriveListBox *Laufwerk1 = nullptr;  // in the file panel
+    DirListBox *Verzeichnis1 = nullptr; // in the file panel
+    FileListBox *Datei1 = nullptr;      // in the file panel, "*.TXT"
 
-    QLineEdit *Text1 = nullptr;      // question input, one line
-    QLineEdit *Text2 = nullptr;      // answer input, one line
-    QPushButton *Befehl1 = nullptr;  // "X": no standard file
-    CheckBox *Kontroll1 = nullptr;   // " Ausdrucken erlauben"
-    CheckBox *Kontroll2 = nullptr;   // " Laufwerke abblenden"
+    QLineEdit *Text1 = nullptr;     // question input, one line
+    QLineEdit *Text2 = nullptr;     // answer input, one line
+    QPushButton *Befehl1 = nullptr; // "X": no standard file
+    CheckBox *Kontroll1 = nullptr;  // " Ausdrucken erlauben"
+    CheckBox *Kontroll2 = nullptr;  // " Laufwerke abblenden"
 
-    QLabel *Bezeichnung1 = nullptr;  // "FRAGE:"
-    QLabel *Bezeichnung2 = nullptr;  // "Antwort:"
-    QLabel *Bezeichnung3 = nullptr;  // "Standarddatei:"
-    QLabel *Bezeichnung4 = nullptr;  // the standard file name
+    QLabel *Bezeichnung1 = nullptr; // "FRAGE:"
+    QLabel *Bezeichnung2 = nullptr; // "Antwort:"
+    QLabel *Bezeichnung3 = nullptr; // "Standarddatei:"
+    QLabel *Bezeichnung4 = nullptr; // the standard file name
 
-    Shape *Figur1 = nullptr;         // band around the button strip
-    Shape *Figur2 = nullptr;         // band around the lists
-    Shape *Figur3 = nullptr;         // band around the input boxes
-    Shape *Figur4 = nullptr;         // frame of the standard file labels
+    Shape *Figur1 = nullptr; // band around the button strip
+    Shape *Figur2 = nullptr; // band around the lists
+    Shape *Figur3 = nullptr; // band around the input boxes
+    Shape *Figur4 = nullptr; // frame of the standard file labels
 
     // Both lists stay on the same row, whichever was clicked or set from code.
     void Liste1_Click();
@@ -74,10 +74,10 @@ public:
     // Pair editing (Form2Editing.cpp).
     void Liste1_DblClick(); // take the selected pair into the input boxes
     void Liste2_DblClick();
-    void Bild4_Click();     // add the typed pair
-    void Bild8_Click();     // empty the question input
-    void Bild2_Click();     // empty the answer input
-    void Bild11_Click();    // delete the selected pair
+    void Bild4_Click();  // add the typed pair
+    void Bild8_Click();  // empty the question input
+    void Bild2_Click();  // empty the answer input
+    void Bild11_Click(); // delete the selected pair
 
     // The folder lists of the file panel follow each other (Form2.cpp).
     void Laufwerk1_Change();
@@ -95,8 +95,8 @@ public:
     void Datei1_DblClick();    // load the selected file into the editor
     void Bezeichnung3_Click(); // the selected file becomes the standard file
     void Bezeichnung4_Click();
-    void Befehl1_Click();      // no standard file
-    void Bild10_Click();       // empty the catalogue for a new one
+    void Befehl1_Click(); // no standard file
+    void Bild10_Click();  // empty the catalogue for a new one
 
     // Saves the catalogue under a name the user types (Form2Saving.cpp).
     void Bild3_Click();

@@ -118,8 +118,8 @@ void Form2::Befehl1_Click()
 void Form2::Bild10_Click()
 {
     const int answer = m_program.dialogs().messageBox(
-        u"Eine neue Datei anlegen?\r"_s, MsgBox::YesNo | MsgBox::Question | MsgBox::DefaultButton2,
-        u"ZEL-Fragen"_s);
+            u"Eine neue Datei anlegen?\r"_s,
+            MsgBox::YesNo | MsgBox::Question | MsgBox::DefaultButton2, u"ZEL-Fragen"_s);
     if (answer == MsgBox::No)
         return;
     Text1->clear();

@@ -25,7 +25,8 @@ void Form2::Bild3_Click()
 {
     Dialogs &dialogs = m_program.dialogs();
     if (Liste1->count() != Liste2->count()) {
-        dialogs.messageBox(u"Verschieden viele Fragen und Antworten!\r"_s, MsgBox::OkOnly, u"Dateifehler"_s);
+        dialogs.messageBox(u"Verschieden viele Fragen und Antworten!\r"_s, MsgBox::OkOnly,
+                           u"Dateifehler"_s);
         return;
     }
     Form1 &main = m_program.form1();
@@ -36,11 +37,12 @@ void Form2::Bild3_Click()
 
     const WriteResult written = KatalogdateiSchreiben(name, {Liste1->texts(), Liste2->texts()});
     if (!written.ok) {
-        dialogs.messageBox(u"Die Datei wurde nicht gespeichert.\r"_s + written.error + u'\r', MsgBox::OkOnly,
-                           u"Dateifehler"_s);
+        dialogs.messageBox(u"Die Datei wurde nicht gespeichert.\r"_s + written.error + u'\r',
+                           MsgBox::OkOnly, u"Dateifehler"_s);
         return;
     }
     FilePanel::rereadFiles(*main.Datei1);
     FilePanel::rereadFiles(*Datei1);
-    dialogs.messageBox(u"Die Datei "_s + name + u" wurde gespeichert.\r"_s, MsgBox::OkOnly, u"Datei sichern"_s);
+    dialogs.messageBox(u"Die Datei "_s + name + u" wurde gespeichert.\r"_s, MsgBox::OkOnly,
+                       u"Datei sichern"_s);
 }

@@ -14,7 +14,7 @@ void Form2::EinstellungenSchreiben()
     const Settings settings{Bezeichnung4->text(), Kontroll1->value(), Kontroll2->value()};
     const WriteResult written = writeSettingsFile(kSettingsFileName.toString(), settings);
     if (!written.ok)
-        m_program.dialogs().messageBox(
-            u"Die Einstellungen konnten nicht gespeichert werden.\r"_s + written.error + u'\r',
-            MsgBox::OkOnly, u"Einstellungen"_s);
+        m_program.dialogs().messageBox(u"Die Einstellungen konnten nicht gespeichert werden.\r"_s
+                                               + written.error + u'\r',
+                                       MsgBox::OkOnly, u"Einstellungen"_s);
 }

@@ -20,5 +20,6 @@ void setLayoutListMode(ListBox &list, OutputMode mode)
 
 OutputMode layoutListMode(const ListBox &list)
 {
-    return list.palette().color(QPalette::Base) == qbColor(red) ? OutputMode::Copy : OutputMode::Print;
+    return list.palette().color(QPalette::Base) == qbColor(red) ? OutputMode::Copy
+                                                                : OutputMode::Print;
 }

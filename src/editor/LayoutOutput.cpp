@@ -14,6 +14,7 @@ void Form2::wireLayoutOutput()
 void Form2::Liste3_DblClick()
 {
     Liste3->hide();
-    produceEditorOutput(editorLayoutAt(Liste3->listIndex()), layoutListMode(*Liste3), Liste1->texts(),
-                        Liste2->texts(), {m_program.dialogs(), m_program.printer(), m_program.clipboard()});
+    produceEditorOutput(editorLayoutAt(Liste3->listIndex()), layoutListMode(*Liste3),
+                        Liste1->texts(), Liste2->texts(),
+                        {m_program.dialogs(), m_program.printer(), m_program.clipboard()});
 }

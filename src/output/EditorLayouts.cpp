@@ -30,7 +30,8 @@ EditorLayout editorLayoutAt(int listIndex)
     return static_cast<EditorLayout>(std::clamp(listIndex + 1, 1, 5));
 }
 
-QString editorLayoutText(EditorLayout layout, const QStringList &questions, const QStringList &answers)
+QString editorLayoutText(EditorLayout layout, const QStringList &questions,
+                         const QStringList &answers)
 {
     QString text;
     switch (layout) {
@@ -61,7 +62,8 @@ QString editorLayoutText(EditorLayout layout, const QStringList &questions, cons
     return text;
 }
 
-QList<PrintJob> editorLayoutJobs(EditorLayout layout, const QStringList &questions, const QStringList &answers)
+QList<PrintJob> editorLayoutJobs(EditorLayout layout, const QStringList &questions,
+                                 const QStringList &answers)
 {
     PrintJob job;
     switch (layout) {

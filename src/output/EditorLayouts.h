@@ -23,9 +23,11 @@ EditorLayout editorLayoutAt(int listIndex);
 inline const PrintFont editorLayoutFont{QStringLiteral("Arial"), 16};
 
 // Every text is one line ended by CR LF; an answer line is 40 underscores.
-QString editorLayoutText(EditorLayout layout, const QStringList &questions, const QStringList &answers);
+QString editorLayoutText(EditorLayout layout, const QStringList &questions,
+                         const QStringList &answers);
 
 // Every text an indented line of its own; an answer line is 60 underscores; a spacer line is
 // a single blank without indent. The block layout prints its answers as a second job, so
 // that they begin on a fresh sheet.
-QList<PrintJob> editorLayoutJobs(EditorLayout layout, const QStringList &questions, const QStringList &answers);
+QList<PrintJob> editorLayoutJobs(EditorLayout layout, const QStringList &questions,
+                                 const QStringList &answers);

@@ -10,7 +10,8 @@ PrintJob flashCardJob(const QStringList &texts, qsizetype count)
     return job;
 }
 
-QString flashCardClipboardText(const QStringList &questions, const QStringList &answers, qsizetype count)
+QString flashCardClipboardText(const QStringList &questions, const QStringList &answers,
+                               qsizetype count)
 {
     QString text;
     for (qsizetype i = 0; i < count; ++i)

@@ -14,4 +14,5 @@ inline const PrintFont flashCardFont{QStringLiteral("Arial"), 18};
 PrintJob flashCardJob(const QStringList &texts, qsizetype count);
 
 // Question, answer and an empty line per card, each line ended by CR LF.
-QString flashCardClipboardText(const QStringList &questions, const QStringList &answers, qsizetype count);
+QString flashCardClipboardText(const QStringList &questions, const QStringList &answers,
+                               qsizetype count);

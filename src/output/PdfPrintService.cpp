@@ -4,10 +4,7 @@
 
 using namespace Qt::StringLiterals;
 
-PdfPrintService::PdfPrintService(QString filePrefix)
-    : m_filePrefix(std::move(filePrefix))
-{
-}
+PdfPrintService::PdfPrintService(QString filePrefix) : m_filePrefix(std::move(filePrefix)) { }
 
 std::unique_ptr<QPrinter> PdfPrintService::createPrinter(PrintOutcome &)
 {

@@ -29,7 +29,8 @@ bool printJobs(Dialogs &dialogs, PrintService &printer, const PrintFont &font,
         }
         const PrintOutcome outcome = printer.endDocument();
         if (outcome != PrintOutcome::Done) {
-            dialogs.messageBox(failurePrompt(outcome), MsgBox::OkOnly | MsgBox::Exclamation, u"Drucken"_s);
+            dialogs.messageBox(failurePrompt(outcome), MsgBox::OkOnly | MsgBox::Exclamation,
+                               u"Drucken"_s);
             return false;
         }
     }

@@ -14,7 +14,8 @@ void centreOnScreen(QWidget &window)
     const QScreen *screen = window.screen();
     if (!screen)
         return;
-    const QPointF topLeft = centredTopLeft(screen->geometry().size(), window.frameGeometry().size());
+    const QPointF topLeft =
+            centredTopLeft(screen->geometry().size(), window.frameGeometry().size());
     window.move(screen->geometry().topLeft()
                 + QPoint(int(std::floor(topLeft.x())), int(std::floor(topLeft.y()))));
 }

@@ -1,9 +1,6 @@
 #include "CheckBox.h"
 
-CheckBox::CheckBox(const QString &caption, QWidget *parent)
-    : QCheckBox(caption, parent)
-{
-}
+CheckBox::CheckBox(const QString &caption, QWidget *parent) : QCheckBox(caption, parent) { }
 
 int CheckBox::value() const
 {

@@ -23,8 +23,7 @@ bool canEnter(const QString &path)
 
 } // namespace
 
-DirListBox::DirListBox(QWidget *parent)
-    : QTreeWidget(parent)
+DirListBox::DirListBox(QWidget *parent) : QTreeWidget(parent)
 {
     setHeaderHidden(true);
     setRootIsDecorated(false);
@@ -64,7 +63,8 @@ void DirListBox::fill()
     clear();
     const QString root = driveOf(m_path);
     QStringList chain; // from the current folder up to the drive's root
-    for (QDir folder(m_path);; folder.setPath(QDir::cleanPath(folder.absoluteFilePath(QStringLiteral(".."))))) {
+    for (QDir folder(m_path);;
+         folder.setPath(QDir::cleanPath(folder.absoluteFilePath(QStringLiteral(".."))))) {
         chain.prepend(folder.absolutePath());
         if (folder.absolutePath() == root || folder.isRoot())
             break;
@@ -74,7 +74,8 @@ void DirListBox::fill()
     QTreeWidgetItem *parentItem = nullptr;
     for (const QString &folder : chain) {
         const QString name = parentItem ? QFileInfo(folder).fileName() : folder;
-        auto *item = parentItem ? new QTreeWidgetItem(parentItem, {name}) : new QTreeWidgetItem(this, {name});
+        auto *item = parentItem ? new QTreeWidgetItem(parentItem, {name})
+                                : new QTreeWidgetItem(this, {name});
         item->setIcon(0, openFolder);
         item->setData(0, pathRole, folder);
         item->setExpanded(true);
@@ -84,8 +85,8 @@ void DirListBox::fill()
 
     const QIcon closedFolder = style()->standardIcon(QStyle::SP_DirClosedIcon);
     const QDir current(m_path);
-    const QStringList subfolders = current.entryList(QDir::Dirs | QDir::NoDotAndDotDot,
-                                                     QDir::Name | QDir::IgnoreCase);
+    const QStringList subfolders =
+            current.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
     for (const QString &name : subfolders) {
         auto *item = new QTreeWidgetItem(parentItem, {name});
         item->setIcon(0, closedFolder);

@@ -5,8 +5,7 @@
 using namespace Qt::StringLiterals;
 
 DriveListBox::DriveListBox(QWidget *parent)
-    : QComboBox(parent)
-    , m_drive(driveOf(QDir::currentPath()))
+    : QComboBox(parent), m_drive(driveOf(QDir::currentPath()))
 {
     setDrives(mountedDrives());
     connect(this, &QComboBox::currentIndexChanged, this, &DriveListBox::followUser);
@@ -40,7 +39,8 @@ void DriveListBox::showPopup()
 
 void DriveListBox::addDrive(const Drive &drive)
 {
-    const QString shown = drive.label.isEmpty() ? drive.root : u"%1  [%2]"_s.arg(drive.root, drive.label);
+    const QString shown =
+            drive.label.isEmpty() ? drive.root : u"%1  [%2]"_s.arg(drive.root, drive.label);
     addItem(shown, drive.root);
 }
 

@@ -15,10 +15,12 @@ namespace {
 bool isPseudoType(const QByteArray &type)
 {
     static const std::array<QByteArrayView, 22> pseudoTypes{
-        "autofs", "binfmt_misc", "bpf", "cgroup", "cgroup2", "configfs", "debugfs",
-        "devpts", "devtmpfs", "efivarfs", "fusectl", "hugetlbfs", "mqueue", "nsfs",
-        "proc", "pstore", "rootfs", "rpc_pipefs", "securityfs", "selinuxfs", "sysfs", "tracefs"};
-    return std::find(pseudoTypes.begin(), pseudoTypes.end(), QByteArrayView(type)) != pseudoTypes.end();
+            "autofs",     "binfmt_misc", "bpf",      "cgroup",   "cgroup2", "configfs",
+            "debugfs",    "devpts",      "devtmpfs", "efivarfs", "fusectl", "hugetlbfs",
+            "mqueue",     "nsfs",        "proc",     "pstore",   "rootfs",  "rpc_pipefs",
+            "securityfs", "selinuxfs",   "sysfs",    "tracefs"};
+    return std::find(pseudoTypes.begin(), pseudoTypes.end(), QByteArrayView(type))
+            != pseudoTypes.end();
 }
 
 bool isUnder(const QString &path, const QString &folder)
@@ -31,7 +33,7 @@ bool isSystemPlace(const QString &root)
     if (isUnder(root, u"/run/media"_s))
         return false;
     return isUnder(root, u"/proc"_s) || isUnder(root, u"/sys"_s) || isUnder(root, u"/dev"_s)
-        || isUnder(root, u"/run"_s);
+            || isUnder(root, u"/run"_s);
 }
 
 } // namespace
@@ -41,7 +43,8 @@ QList<Drive> mountedDrives()
     QList<Drive> drives;
     for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
         const QString root = volume.rootPath();
-        if (isPseudoType(volume.fileSystemType()) || isSystemPlace(root) || !QFileInfo(root).isDir())
+        if (isPseudoType(volume.fileSystemType()) || isSystemPlace(root)
+            || !QFileInfo(root).isDir())
             continue;
         const bool known = std::any_of(drives.begin(), drives.end(),
                                        [&](const Drive &drive) { return drive.root == root; });

@@ -7,9 +7,7 @@
 using namespace Qt::StringLiterals;
 
 FileListBox::FileListBox(QWidget *parent)
-    : ListBox(Order::AsAdded, parent)
-    , m_path(QDir::currentPath())
-    , m_pattern(u"*"_s)
+    : ListBox(Order::AsAdded, parent), m_path(QDir::currentPath()), m_pattern(u"*"_s)
 {
     reread();
 }
@@ -40,7 +38,7 @@ QStringList FileListBox::matchingFiles(const QString &folder, const QString &pat
     // leads to a regular file is offered.
     QStringList names;
     const QFileInfoList entries = QDir(folder).entryInfoList(
-        pattern.split(u';', Qt::SkipEmptyParts), QDir::Files, QDir::Unsorted);
+            pattern.split(u';', Qt::SkipEmptyParts), QDir::Files, QDir::Unsorted);
     for (const QFileInfo &entry : entries) {
         if (entry.isFile())
             names.append(entry.fileName());

@@ -4,9 +4,7 @@
 #include <algorithm>
 
 ListBox::ListBox(Order order, QWidget *parent)
-    : QListView(parent)
-    , m_order(order)
-    , m_collator(QLocale(QLocale::German, QLocale::Germany))
+    : QListView(parent), m_order(order), m_collator(QLocale(QLocale::German, QLocale::Germany))
 {
     m_collator.setCaseSensitivity(Qt::CaseInsensitive);
     setModel(&m_model);
@@ -44,8 +42,9 @@ void ListBox::addText(const QString &text)
         return;
     }
     const QStringList &rows = m_model.rows();
-    const auto place = std::upper_bound(rows.begin(), rows.end(), text,
-        [this](const QString &a, const QString &b) { return m_collator.compare(a, b) < 0; });
+    const auto place = std::upper_bound(
+            rows.begin(), rows.end(), text,
+            [this](const QString &a, const QString &b) { return m_collator.compare(a, b) < 0; });
     insertText(int(place - rows.begin()), text);
 }
 

@@ -39,7 +39,8 @@ double prefixedValue(const std::string &s, size_t start, int base)
         ++end;
     if (end == start)
         return 0;
-    const unsigned long long raw = std::strtoull(s.substr(start, end - start).c_str(), nullptr, base);
+    const unsigned long long raw =
+            std::strtoull(s.substr(start, end - start).c_str(), nullptr, base);
     if (raw <= 0xFFFFu)
         return raw > 0x7FFFu ? double(raw) - 65536.0 : double(raw);
     if (raw <= 0xFFFFFFFFu)

@@ -6,9 +6,7 @@
 #include <algorithm>
 
 Shape::Shape(Style style, const QColor &colour, QWidget *parent)
-    : QWidget(parent)
-    , m_style(style)
-    , m_colour(colour)
+    : QWidget(parent), m_style(style), m_colour(colour)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }

@@ -7,7 +7,7 @@ namespace {
 bool isLineBreak(QChar c)
 {
     return c == u'\r' || c == u'\n' || c == QChar(0x0085) || c == QChar::LineSeparator
-        || c == QChar::ParagraphSeparator;
+            || c == QChar::ParagraphSeparator;
 }
 
 } // namespace

@@ -13,7 +13,7 @@ namespace {
 class LazySvgIconEngine final : public QIconEngine
 {
 public:
-    explicit LazySvgIconEngine(QString path) : m_path(std::move(path)) {}
+    explicit LazySvgIconEngine(QString path) : m_path(std::move(path)) { }
 
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode, QIcon::State) override
     {

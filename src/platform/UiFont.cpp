@@ -12,7 +12,8 @@ namespace {
 QString uiFamily()
 {
     static const QString family = [] {
-        for (const QString &candidate : std::array{u"MS Sans Serif"_s, u"Liberation Sans"_s, u"Arial"_s}) {
+        for (const QString &candidate :
+             std::array{u"MS Sans Serif"_s, u"Liberation Sans"_s, u"Arial"_s}) {
             if (QFontDatabase::hasFamily(candidate))
                 return candidate;
         }

@@ -10,9 +10,15 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct PlacementCase { const char *name; QSizeF screen, window; QPointF topLeft; };
+struct PlacementCase
+{
+    const char *name;
+    QSizeF screen, window;
+    QPointF topLeft;
+};
 
-class AboutBoxPlacement : public ::testing::TestWithParam<PlacementCase> {};
+class AboutBoxPlacement : public ::testing::TestWithParam<PlacementCase>
+{ };
 
 TEST_P(AboutBoxPlacement, CentredAcrossAQuarterOfTheFreeHeightDown)
 {
@@ -22,11 +28,12 @@ TEST_P(AboutBoxPlacement, CentredAcrossAQuarterOfTheFreeHeightDown)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    InTwips, AboutBoxPlacement,
-    ::testing::Values(PlacementCase{"SvgaScreen", {12000, 9000}, {3600, 3900}, {4200, 1275}},
-                      PlacementCase{"FractionsKept", {12015, 9015}, {3600, 3900}, {4207.5, 1278.75}},
-                      PlacementCase{"LargerThanTheScreen", {3000, 2000}, {3600, 3900}, {-300, -475}}),
-    [](const auto &info) { return std::string(info.param.name); });
+        InTwips, AboutBoxPlacement,
+        ::testing::Values(
+                PlacementCase{"SvgaScreen", {12000, 9000}, {3600, 3900}, {4200, 1275}},
+                PlacementCase{"FractionsKept", {12015, 9015}, {3600, 3900}, {4207.5, 1278.75}},
+                PlacementCase{"LargerThanTheScreen", {3000, 2000}, {3600, 3900}, {-300, -475}}),
+        [](const auto &info) { return std::string(info.param.name); });
 
 class AboutBox : public ProgramFixture
 {
@@ -52,15 +59,22 @@ public:
     static qsizetype aboutBoxes()
     {
         const QWidgetList windows = QApplication::topLevelWidgets();
-        return std::count_if(windows.begin(), windows.end(), [](QWidget *w) { return qobject_cast<ZELLABEL *>(w); });
+        return std::count_if(windows.begin(), windows.end(),
+                             [](QWidget *w) { return qobject_cast<ZELLABEL *>(w); });
     }
 };
 
 // "Autor" shows the one box beside a usable main window, at its place and with its texts, and
 // does so again however the box was left.
-struct LeaveCase { const char *name; void (*leave)(AboutBox &); bool hides; };
+struct LeaveCase
+{
+    const char *name;
+    void (*leave)(AboutBox &);
+    bool hides;
+};
 
-class AboutBoxAgain : public AboutBox, public ::testing::WithParamInterface<LeaveCase> {};
+class AboutBoxAgain : public AboutBox, public ::testing::WithParamInterface<LeaveCase>
+{ };
 
 TEST_P(AboutBoxAgain, ShowsTheSameWindowPlacedAndFilledAnew)
 {
@@ -78,24 +92,28 @@ TEST_P(AboutBoxAgain, ShowsTheSameWindowPlacedAndFilledAnew)
     EXPECT_EQ(about().frameGeometry().topLeft(), expectedTopLeft());
     EXPECT_EQ(aboutBoxes(), 1);
     EXPECT_EQ(about().windowTitle(), u"Programm-Info"_s);
-    EXPECT_EQ(about().Bezeichnung6->text(),
-              u"Frei für Schule und Zuhause: Du darfst dieses Programm kostenlos benutzen und weitergeben."_s);
-    EXPECT_EQ(about().Bezeichnung7->text(), u"ZEL-Merkbold-Projekt\r\nKontakt über die Projektseite"_s);
+    EXPECT_EQ(
+            about().Bezeichnung6->text(),
+            u"Frei für Schule und Zuhause: Du darfst dieses Programm kostenlos benutzen und weitergeben."_s);
+    EXPECT_EQ(about().Bezeichnung7->text(),
+              u"ZEL-Merkbold-Projekt\r\nKontakt über die Projektseite"_s);
     EXPECT_EQ(about().Bezeichnung8->text(), u"Lernkärtchen am Computer"_s);
     EXPECT_EQ(about().Bezeichnung1->text(), u"O k a y"_s);
-    EXPECT_EQ(about().Bezeichnung2->text() + about().Bezeichnung3->text() + about().Bezeichnung4->text()
-                  + about().Bezeichnung5->text(),
+    EXPECT_EQ(about().Bezeichnung2->text() + about().Bezeichnung3->text()
+                      + about().Bezeichnung4->text() + about().Bezeichnung5->text(),
               u"ZEL- Merkbold"_s);
     EXPECT_FALSE(about().isModal());
     click(main().Bild3);
     EXPECT_EQ(main().Bezeichnung5->text(), u"1"_s);
 }
 
-INSTANTIATE_TEST_SUITE_P(Ways, AboutBoxAgain, ::testing::Values(
-    LeaveCase{"Okay", [](AboutBox &t) { t.click(t.about().Bezeichnung1); }, true},
-    LeaveCase{"Abbruch", [](AboutBox &t) { t.click(t.about().Bild1); }, true},
-    LeaveCase{"WindowFrame", [](AboutBox &t) { t.about().close(); }, true},
-    LeaveCase{"LeftOpen", [](AboutBox &) {}, false}),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+        Ways, AboutBoxAgain,
+        ::testing::Values(LeaveCase{"Okay", [](AboutBox &t) { t.click(t.about().Bezeichnung1); },
+                                    true},
+                          LeaveCase{"Abbruch", [](AboutBox &t) { t.click(t.about().Bild1); }, true},
+                          LeaveCase{"WindowFrame", [](AboutBox &t) { t.about().close(); }, true},
+                          LeaveCase{"LeftOpen", [](AboutBox &) {}, false}),
+        [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

@@ -14,6 +14,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Roles a user operates; a control the keyboard can reach counts as well, whatever its role.
+// clang-format off
 const std::set<QAccessible::Role> operatedRoles{
     QAccessible::PushButton, QAccessible::CheckBox, QAccessible::RadioButton,
     QAccessible::ComboBox,   QAccessible::List,     QAccessible::Tree,
@@ -24,9 +25,13 @@ bool isOperated(QAccessibleInterface &node)
 {
     return operatedRoles.contains(node.role()) || node.state().focusable;
 }
+// clang-format on
 
 // `what` gives class and place, to find an offender.
-struct Control { QString name, toolTip, what; };
+struct Control
+{
+    QString name, toolTip, what;
+};
 
 // Qt on Linux gives a combo box's current text as its name; assistive tools then name the box
 // by the label that points at it.
@@ -44,7 +49,8 @@ Control describe(QAccessibleInterface &node)
     const QRect place = widget ? widget->geometry() : QRect();
     return {spokenName(node), widget ? widget->toolTip() : QString(),
             u"%1 at %2,%3"_s.arg(QLatin1String(node.object()->metaObject()->className()))
-                .arg(place.x()).arg(place.y())};
+                    .arg(place.x())
+                    .arg(place.y())};
 }
 
 // Walks the accessibility tree as an assistive tool does, hidden parts included (the file
@@ -73,8 +79,14 @@ std::vector<Control> controlsOf(QWidget &window)
 }
 
 // `names`: every control's spoken name, in any order.
-struct WindowCase { const char *window; QWidget &(*open)(Program &); QStringList names; };
+struct WindowCase
+{
+    const char *window;
+    QWidget &(*open)(Program &);
+    QStringList names;
+};
 
+// clang-format off
 const WindowCase windowCases[] = {
     {"MainWindow", [](Program &p) -> QWidget & { return p.form1(); },
      {u"Beenden"_s, u"Dateimenü"_s, u"Arbeitsmodus"_s, u"Drucken"_s, u"Ablage"_s,
@@ -90,16 +102,20 @@ const WindowCase windowCases[] = {
       u"Katalogdateien"_s}},
     {"AboutBox", [](Program &p) -> QWidget & { return p.zellabel(); }, {u"Abbruch"_s}},
 };
+// clang-format on
 
-class AccessibleControls : public ProgramFixture, public ::testing::WithParamInterface<WindowCase> {};
+class AccessibleControls : public ProgramFixture, public ::testing::WithParamInterface<WindowCase>
+{ };
 
 // A sighted user reads the tooltip, a blind one hears the name: both must say the same.
 TEST_P(AccessibleControls, EveryControlIsNamedByItsTextOrToolTip)
 {
     QStringList spoken;
     for (const Control &control : controlsOf(GetParam().open(*program))) {
-        EXPECT_FALSE(control.name.trimmed().isEmpty()) << "no accessible name: " << control.what.toStdString();
-        EXPECT_TRUE(control.toolTip.isEmpty() || control.toolTip == control.name) << control.what.toStdString();
+        EXPECT_FALSE(control.name.trimmed().isEmpty())
+                << "no accessible name: " << control.what.toStdString();
+        EXPECT_TRUE(control.toolTip.isEmpty() || control.toolTip == control.name)
+                << control.what.toStdString();
         spoken.append(control.name);
     }
     QStringList expected = GetParam().names;
@@ -131,9 +147,10 @@ protected:
 TEST_F(AccessibleStateLabels, SpeakTheirCurrentTextAndWhatTheyAreAbout)
 {
     expectSpoken(main().Bezeichnung1, u"Wie viele Windstärken gibt es?"_s, u"Frage"_s);
-    expectSpoken(main().Bezeichnung10,
-                 u"Programm verwendet Standardfragen, bitte jetzt zuerst eine Datei über das Paket-Symbol auswählen und laden ..."_s,
-                 QString());
+    expectSpoken(
+            main().Bezeichnung10,
+            u"Programm verwendet Standardfragen, bitte jetzt zuerst eine Datei über das Paket-Symbol auswählen und laden ..."_s,
+            QString());
     expectSpoken(program->zellabel().Bezeichnung1, u"Okay"_s, u"Schließt das Fenster"_s);
     press(Qt::Key_Right);
     expectSpoken(main().Bezeichnung2, u"Arabische Mathematiker."_s, u"Antwort"_s);
@@ -150,9 +167,12 @@ TEST_F(AccessibleStateLabels, SpeakTheirCurrentTextAndWhatTheyAreAbout)
 
     expectKeyboardMessage();
     press(Qt::Key_F1);
-    const QString help = QAccessible::queryAccessibleInterface(main().Bezeichnung11)->text(QAccessible::Name);
-    EXPECT_TRUE(help.startsWith(u"Dieses Programm benutzt du wie deine Lernkärtchen in einem Frage-Antwort-Spiel"_s));
-    EXPECT_TRUE(help.endsWith(u"  << Klicke HIER oder auf HILFE, um das Fenster zu schließen >>"_s));
+    const QString help =
+            QAccessible::queryAccessibleInterface(main().Bezeichnung11)->text(QAccessible::Name);
+    EXPECT_TRUE(help.startsWith(
+            u"Dieses Programm benutzt du wie deine Lernkärtchen in einem Frage-Antwort-Spiel"_s));
+    EXPECT_TRUE(
+            help.endsWith(u"  << Klicke HIER oder auf HILFE, um das Fenster zu schließen >>"_s));
 }
 
 } // namespace

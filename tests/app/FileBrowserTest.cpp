@@ -39,9 +39,16 @@ public:
 
 // `order`, where given, is the choice list as the random source arranges it: 0, 0, 0.9 and 0.5
 // put the answers at rows 0, 0, 2 of 3 and 2 of 4.
-struct LoadCase { int pairs; const char16_t *fileName; int choiceCount; QStringList order; };
+struct LoadCase
+{
+    int pairs;
+    const char16_t *fileName;
+    int choiceCount;
+    QStringList order;
+};
 
-class LoadingAFile : public FileBrowser, public ::testing::WithParamInterface<LoadCase> {};
+class LoadingAFile : public FileBrowser, public ::testing::WithParamInterface<LoadCase>
+{ };
 
 TEST_P(LoadingAFile, ReplacesTheCatalogueAndStartsAPracticeSet)
 {
@@ -63,9 +70,11 @@ TEST_P(LoadingAFile, ReplacesTheCatalogueAndStartsAPracticeSet)
     EXPECT_EQ(catalogueQuestions(), numbered(u"Frage "_s, 0, load.pairs - 1));
     EXPECT_EQ(catalogueAnswers(), numbered(u"Antwort "_s, 0, load.pairs - 1));
     EXPECT_EQ(sortedChoices(), numbered(u"Antwort "_s, 0, load.choiceCount - 1));
-    EXPECT_TRUE(load.order.isEmpty() || choices() == load.order) << choices().join(u", "_s).toStdString();
+    EXPECT_TRUE(load.order.isEmpty() || choices() == load.order)
+            << choices().join(u", "_s).toStdString();
     EXPECT_EQ(random.reseeds, 0);
-    EXPECT_EQ(counters(), (QStringList{u"0"_s, QString::number(load.choiceCount - 1), u"0"_s, u"0"_s, u"0"_s}));
+    EXPECT_EQ(counters(),
+              (QStringList{u"0"_s, QString::number(load.choiceCount - 1), u"0"_s, u"0"_s, u"0"_s}));
     EXPECT_DOUBLE_EQ(main().Figur1->widthTwips(), 75);
     EXPECT_EQ(main().windowTitle(), plainTitle + u"  ( "_s + fileName + u" )"_s);
     EXPECT_EQ(question(), u"Frage 0"_s);
@@ -76,9 +85,14 @@ TEST_P(LoadingAFile, ReplacesTheCatalogueAndStartsAPracticeSet)
 }
 
 // 40 000 pairs lie beyond the 16-bit row numbers of old.
-INSTANTIATE_TEST_SUITE_P(QuestionCountTen, LoadingAFile, ::testing::Values(
-    LoadCase{30, u"Fragen30.txt", 10, {}}, LoadCase{40000, u"GROSS.TXT", 10, {}},
-    LoadCase{4, u"vier.TXT", 4, {u"Antwort 1"_s, u"Antwort 0"_s, u"Antwort 3"_s, u"Antwort 2"_s}}));
+INSTANTIATE_TEST_SUITE_P(QuestionCountTen, LoadingAFile,
+                         ::testing::Values(LoadCase{30, u"Fragen30.txt", 10, {}},
+                                           LoadCase{40000, u"GROSS.TXT", 10, {}},
+                                           LoadCase{4,
+                                                    u"vier.TXT",
+                                                    4,
+                                                    {u"Antwort 1"_s, u"Antwort 0"_s, u"Antwort 3"_s,
+                                                     u"Antwort 2"_s}}));
 
 TEST_F(FileBrowser, AUsersClickOnTheSelectedFileLoadsItAgainARemovedSelectionNothing)
 {
@@ -115,9 +129,15 @@ TEST_F(FileBrowser, OnlyWhatLeadsToARegularFileIsOffered)
 // one), the browser shows what the reader makes of it, no more, no less, and the count says how
 // many pairs that was; a load without a pair leaves everything empty. A file that cannot be read
 // says why: `reason`, %1 standing for the path.
-struct ContentCase { const char *name; void (*change)(const QString &path); const char16_t *reason = nullptr; };
+struct ContentCase
+{
+    const char *name;
+    void (*change)(const QString &path);
+    const char16_t *reason = nullptr;
+};
 
-class FileContent : public FileBrowser, public ::testing::WithParamInterface<ContentCase> {};
+class FileContent : public FileBrowser, public ::testing::WithParamInterface<ContentCase>
+{ };
 
 TEST_P(FileContent, LoadsWhatTheReaderAccepts)
 {
@@ -148,48 +168,79 @@ TEST_P(FileContent, LoadsWhatTheReaderAccepts)
     EXPECT_EQ(question(), expected.pairs.questions.value(0));
     EXPECT_EQ(answer(), choices().value(0));
     EXPECT_EQ(main().windowTitle(),
-              expected.outcome == ReadOutcome::Complete ? plainTitle + u"  ( FEIND.TXT )"_s : plainTitle);
+              expected.outcome == ReadOutcome::Complete ? plainTitle + u"  ( FEIND.TXT )"_s
+                                                        : plainTitle);
 }
 
 const char16_t *const notRegular = u"„%1“ ist keine gewöhnliche Datei.";
 
-INSTANTIATE_TEST_SUITE_P(Files, FileContent, ::testing::Values(
-    ContentCase{"EmptyFile", [](const QString &path) { putFile(path, ""); }},
-    ContentCase{"EveryRecordHalfEmpty", [](const QString &path) { putFile(path, "F1\r\n\r\n\r\nA2\r\n"); }},
-    ContentCase{"AnotherCatalogue", [](const QString &path) { putFile(path, "neu\r\nNeu\r\nzwei\r\nZwei\r\n"); }},
-    ContentCase{"EndingInsideARecord", [](const QString &path) { putFile(path, "F1\r\nA1\r\nF2\r\nA2\r\nF3\r\n"); }},
-    ContentCase{"NulBytes", [](const QString &path) { putFile(path, HostileBytes::of("Fr\0age\r\n\0Antwort\r\n")); }},
-    ContentCase{"ALineOf50MB", [](const QString &path) { putFile(path, HostileBytes::hugeLine()); }},
-    ContentCase{"RandomBytes", [](const QString &path) { putFile(path, HostileBytes::random(4711, 64 * 1024)); }},
-    ContentCase{"RandomBytesWithAByteOrderMark",
-                [](const QString &path) { putFile(path, "\xEF\xBB\xBF" + HostileBytes::random(815, 64 * 1024)); }},
-    ContentCase{"Deleted", [](const QString &) {}, u"Die Datei „%1“ wurde nicht gefunden."},
-    ContentCase{"ReplacedByAFolder", [](const QString &path) { ASSERT_TRUE(QDir().mkdir(path)); },
-                u"„%1“ ist ein Ordner und keine Datei."},
-    ContentCase{"ReplacedByAFifo", [](const QString &path) { makeFifo(path); }, notRegular},
-    ContentCase{"ReplacedByALinkToAFifo",
-                [](const QString &path) {
-                    makeFifo(path + u".rohr"_s);
-                    makeLink(path + u".rohr"_s, path);
-                },
-                notRegular},
-    ContentCase{"ReplacedByALinkToACharacterDevice", [](const QString &path) { makeLink(u"/dev/null"_s, path); },
-                notRegular},
-    ContentCase{"ReplacedByAFileOver256MiB",
-                [](const QString &path) {
-                    QFile file(path);
-                    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.resize(qint64(256) * 1024 * 1024 + 1)); // sparse
-                },
-                u"Die Datei „%1“ ist zu groß für einen Fragenkatalog (mehr als 256 MiB)."}),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+        Files, FileContent,
+        ::testing::Values(
+                ContentCase{"EmptyFile", [](const QString &path) { putFile(path, ""); }},
+                ContentCase{"EveryRecordHalfEmpty",
+                            [](const QString &path) { putFile(path, "F1\r\n\r\n\r\nA2\r\n"); }},
+                ContentCase{"AnotherCatalogue",
+                            [](const QString &path) {
+                                putFile(path, "neu\r\nNeu\r\nzwei\r\nZwei\r\n");
+                            }},
+                ContentCase{"EndingInsideARecord",
+                            [](const QString &path) {
+                                putFile(path, "F1\r\nA1\r\nF2\r\nA2\r\nF3\r\n");
+                            }},
+                ContentCase{"NulBytes",
+                            [](const QString &path) {
+                                putFile(path, HostileBytes::of("Fr\0age\r\n\0Antwort\r\n"));
+                            }},
+                ContentCase{"ALineOf50MB",
+                            [](const QString &path) { putFile(path, HostileBytes::hugeLine()); }},
+                ContentCase{"RandomBytes",
+                            [](const QString &path) {
+                                putFile(path, HostileBytes::random(4711, 64 * 1024));
+                            }},
+                ContentCase{"RandomBytesWithAByteOrderMark",
+                            [](const QString &path) {
+                                putFile(path,
+                                        "\xEF\xBB\xBF" + HostileBytes::random(815, 64 * 1024));
+                            }},
+                ContentCase{"Deleted", [](const QString &) {},
+                            u"Die Datei „%1“ wurde nicht gefunden."},
+                ContentCase{"ReplacedByAFolder",
+                            [](const QString &path) { ASSERT_TRUE(QDir().mkdir(path)); },
+                            u"„%1“ ist ein Ordner und keine Datei."},
+                ContentCase{"ReplacedByAFifo", [](const QString &path) { makeFifo(path); },
+                            notRegular},
+                ContentCase{"ReplacedByALinkToAFifo",
+                            [](const QString &path) {
+                                makeFifo(path + u".rohr"_s);
+                                makeLink(path + u".rohr"_s, path);
+                            },
+                            notRegular},
+                ContentCase{"ReplacedByALinkToACharacterDevice",
+                            [](const QString &path) { makeLink(u"/dev/null"_s, path); },
+                            notRegular},
+                ContentCase{
+                        "ReplacedByAFileOver256MiB",
+                        [](const QString &path) {
+                            QFile file(path);
+                            ASSERT_TRUE(file.open(QIODevice::WriteOnly)
+                                        && file.resize(qint64(256) * 1024 * 1024 + 1)); // sparse
+                        },
+                        u"Die Datei „%1“ ist zu groß für einen Fragenkatalog (mehr als 256 MiB)."}),
+        [](const auto &info) { return std::string(info.param.name); });
 
 // 1, the default without a settings file, shows the file list alone; 2 (greyed) leaves the
 // lists as they were.
 TEST_F(FileBrowser, TheEditorsSwitchDecidesWhichListsShow)
 {
-    const struct { int value; bool allLists; QRect files; } steps[] = {
-        {1, false, Twips::rect(120, 120, 4095, 4905)}, {0, true, Twips::rect(120, 2400, 4095, 2760)},
-        {2, true, Twips::rect(120, 2400, 4095, 2760)}};
+    const struct
+    {
+        int value;
+        bool allLists;
+        QRect files;
+    } steps[] = {{1, false, Twips::rect(120, 120, 4095, 4905)},
+                 {0, true, Twips::rect(120, 2400, 4095, 2760)},
+                 {2, true, Twips::rect(120, 2400, 4095, 2760)}};
     for (const auto &step : steps) {
         editor().Kontroll2->setValue(step.value);
         click(main().Bild12);

@@ -5,13 +5,21 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString helpText =
-    u"Dieses Programm benutzt du wie deine Lernkärtchen in einem Frage-Antwort-Spiel, nur dass dein Partner hier der Computer ist. Du kannst damit Englisch üben oder beliebige Sachthemen für eine beliebige Arbeit.\r"
-    u"Mit Klick auf das Steuerungssymbol stellst du den Modus ein: Du kannst lernen oder Quizfragen beantworten.\r"
-    u"Mit dem Roboter kannst du deinen Schwierigkeitsgrad einstellen: Wie viele verschiedene Fragen sollen zugleich geübt werden? Es sind 10 Fragen voreingestellt, du kannst aber auch andere Zahlen zwischen 10 und 50 eingeben.\r"
-    u"Mit dem Paket kannst du Quizdateien laden, mit dem Drucker werden sie ausgedruckt und mit dem Knochen werden sie nicht verbuddelt, sondern in die Zwischenablage kopiert.\r"
-    u"Bei diesem Programm gibt es kein Belohnungsspiel, der Lohn besteht aus der Erkenntnis, dass du etwas kannst und gelernt hast. Mit einem Partner zu üben macht aber noch mehr Spaß!\r"
-    u"\r"
-    u"  << Klicke HIER oder auf HILFE, um das Fenster zu schließen >>"_s;
+        u"Dieses Programm benutzt du wie deine Lernkärtchen in einem Frage-Antwort-Spiel, nur dass "
+        u"dein Partner hier der Computer ist. Du kannst damit Englisch üben oder beliebige "
+        u"Sachthemen für eine beliebige Arbeit.\r"
+        u"Mit Klick auf das Steuerungssymbol stellst du den Modus ein: Du kannst lernen oder "
+        u"Quizfragen beantworten.\r"
+        u"Mit dem Roboter kannst du deinen Schwierigkeitsgrad einstellen: Wie viele verschiedene "
+        u"Fragen sollen zugleich geübt werden? Es sind 10 Fragen voreingestellt, du kannst aber "
+        u"auch andere Zahlen zwischen 10 und 50 eingeben.\r"
+        u"Mit dem Paket kannst du Quizdateien laden, mit dem Drucker werden sie ausgedruckt und "
+        u"mit dem Knochen werden sie nicht verbuddelt, sondern in die Zwischenablage kopiert.\r"
+        u"Bei diesem Programm gibt es kein Belohnungsspiel, der Lohn besteht aus der Erkenntnis, "
+        u"dass du etwas kannst und gelernt hast. Mit einem Partner zu üben macht aber noch mehr "
+        u"Spaß!\r"
+        u"\r"
+        u"  << Klicke HIER oder auf HILFE, um das Fenster zu schließen >>"_s;
 
 class HelpPanel : public ProgramFixture
 {

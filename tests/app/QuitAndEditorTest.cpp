@@ -10,7 +10,11 @@ const QString quitPrompt = u"Das Programm beenden?\r"_s;
 const QString quitTitle = u"ZEL-Merkbold"_s;
 constexpr int quitStyle = MsgBox::YesNo | MsgBox::Critical | MsgBox::DefaultButton2;
 
-struct QuitWay { const char *name; void (*ask)(ProgramFixture &); };
+struct QuitWay
+{
+    const char *name;
+    void (*ask)(ProgramFixture &);
+};
 
 class Quit : public ProgramFixture, public ::testing::WithParamInterface<QuitWay>
 {
@@ -40,11 +44,12 @@ TEST_P(Quit, AsksFirstAndEndsOnlyOnYes)
     EXPECT_EQ(workDirEntries(), QStringList());
 }
 
-INSTANTIATE_TEST_SUITE_P(Ways, Quit, ::testing::Values(
-    QuitWay{"Beenden", [](ProgramFixture &f) { f.click(f.main().Bild1); }},
-    QuitWay{"Escape", [](ProgramFixture &f) { f.press(Qt::Key_Escape); }},
-    QuitWay{"WindowFrame", [](ProgramFixture &f) { f.main().close(); }}),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+        Ways, Quit,
+        ::testing::Values(QuitWay{"Beenden", [](ProgramFixture &f) { f.click(f.main().Bild1); }},
+                          QuitWay{"Escape", [](ProgramFixture &f) { f.press(Qt::Key_Escape); }},
+                          QuitWay{"WindowFrame", [](ProgramFixture &f) { f.main().close(); }}),
+        [](const auto &info) { return std::string(info.param.name); });
 
 // The real box: Enter presses the default button, which must be "Nein".
 TEST(QuitBox, EnterAnswersNo)
@@ -58,15 +63,22 @@ TEST(QuitBox, EnterAnswersNo)
     EXPECT_EQ(dialogs.messageBox(quitPrompt, quitStyle, quitTitle), MsgBox::No);
 }
 
-struct PasswordCase { const char *name; const char16_t *shownQuestion, *typed; bool opensEditor; };
+struct PasswordCase
+{
+    const char *name;
+    const char16_t *shownQuestion, *typed;
+    bool opensEditor;
+};
 
-class EditorAccess : public ProgramFixture, public ::testing::WithParamInterface<PasswordCase> {};
+class EditorAccess : public ProgramFixture, public ::testing::WithParamInterface<PasswordCase>
+{ };
 
 TEST_P(EditorAccess, OpensTheEditorOnlyForTheShownQuestionExactly)
 {
     const PasswordCase &entry = GetParam();
     main().Bezeichnung1->setText(QString::fromUtf16(entry.shownQuestion));
-    dialogs.expectInput(u"Passwort"_s, u"Bitte eingeben:"_s, QString(), QString::fromUtf16(entry.typed));
+    dialogs.expectInput(u"Passwort"_s, u"Bitte eingeben:"_s, QString(),
+                        QString::fromUtf16(entry.typed));
     click(main().Bild4);
     EXPECT_EQ(editor().isVisible(), entry.opensEditor);
     EXPECT_EQ(main().isVisible(), !entry.opensEditor);
@@ -75,14 +87,16 @@ TEST_P(EditorAccess, OpensTheEditorOnlyForTheShownQuestionExactly)
 
 const char16_t *const shown = u"Wie viele Windstärken gibt es?";
 
-INSTANTIATE_TEST_SUITE_P(Passwords, EditorAccess, ::testing::Values(
-    PasswordCase{"TheShownQuestion", shown, shown, true},
-    PasswordCase{"OtherLetterCase", shown, u"wie viele windstärken gibt es?", false},
-    PasswordCase{"ExtraBlank", shown, u"Wie viele Windstärken gibt es? ", false},
-    PasswordCase{"AnotherQuestion", shown, u"Wer erfand das Dezimalsystem?", false},
-    PasswordCase{"EmptyOrCancel", shown, u"", false},
-    PasswordCase{"EmptyQuestionEmptyInput", u"", u"", false},
-    PasswordCase{"EmptyQuestionAnyInput", u"", u"Passwort", false}),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+        Passwords, EditorAccess,
+        ::testing::Values(
+                PasswordCase{"TheShownQuestion", shown, shown, true},
+                PasswordCase{"OtherLetterCase", shown, u"wie viele windstärken gibt es?", false},
+                PasswordCase{"ExtraBlank", shown, u"Wie viele Windstärken gibt es? ", false},
+                PasswordCase{"AnotherQuestion", shown, u"Wer erfand das Dezimalsystem?", false},
+                PasswordCase{"EmptyOrCancel", shown, u"", false},
+                PasswordCase{"EmptyQuestionEmptyInput", u"", u"", false},
+                PasswordCase{"EmptyQuestionAnyInput", u"", u"Passwort", false}),
+        [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

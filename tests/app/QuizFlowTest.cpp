@@ -8,10 +8,16 @@ namespace {
 
 const QString title = u"Z E L - M e r k b o l d"_s;
 const QString firstQuestion = u"Wie viele Windstärken gibt es?"_s;
-const QStringList standardChoices = {
-    u"Als Orkan."_s, u"Arabische Mathematiker."_s, u"Chinesischen Kaufleute."_s,
-    u"Das Dezimalsystem=Zehnersystem"_s, u"Das sind Halogen-Scheinwerfer."_s, u"Die Babylonier."_s,
-    u"Eine antike Rechentafel."_s, u"Es gibt 12 Windstärken."_s, u"In Gallonen."_s, u"Ruvero Vovor"_s};
+const QStringList standardChoices = {u"Als Orkan."_s,
+                                     u"Arabische Mathematiker."_s,
+                                     u"Chinesischen Kaufleute."_s,
+                                     u"Das Dezimalsystem=Zehnersystem"_s,
+                                     u"Das sind Halogen-Scheinwerfer."_s,
+                                     u"Die Babylonier."_s,
+                                     u"Eine antike Rechentafel."_s,
+                                     u"Es gibt 12 Windstärken."_s,
+                                     u"In Gallonen."_s,
+                                     u"Ruvero Vovor"_s};
 
 using QuizFlow = ProgramFixture;
 
@@ -53,7 +59,8 @@ TEST_F(QuizFlow, PagingWrapsAroundTheChoiceListAndOtherKeysDoNothing)
 }
 
 // Only the exact text is right: letter case and a trailing blank count.
-class WrongAnswer : public ProgramFixture, public ::testing::WithParamInterface<const char16_t *> {};
+class WrongAnswer : public ProgramFixture, public ::testing::WithParamInterface<const char16_t *>
+{ };
 
 TEST_P(WrongAnswer, IsReportedAndCountedOnly)
 {
@@ -69,7 +76,8 @@ TEST_P(WrongAnswer, IsReportedAndCountedOnly)
 }
 
 INSTANTIATE_TEST_SUITE_P(Shown, WrongAnswer,
-                         ::testing::Values(u"Als Orkan.", u"es gibt 12 Windstärken.", u"Es gibt 12 Windstärken. "));
+                         ::testing::Values(u"Als Orkan.", u"es gibt 12 Windstärken.",
+                                           u"Es gibt 12 Windstärken. "));
 
 TEST_F(QuizFlow, PlayingTheWholeCatalogueByKeyboardStartsOver)
 {
@@ -107,9 +115,15 @@ TEST_F(QuizFlow, ACompletedPracticeSetBuildsTheNextAndRestartsTheBar)
 }
 
 // `count` is the caption of the question count.
-struct BuildCase { int catalogueSize; const char16_t *count; int offered; };
+struct BuildCase
+{
+    int catalogueSize;
+    const char16_t *count;
+    int offered;
+};
 
-class PracticeSet : public ProgramFixture, public ::testing::WithParamInterface<BuildCase> {};
+class PracticeSet : public ProgramFixture, public ::testing::WithParamInterface<BuildCase>
+{ };
 
 TEST_P(PracticeSet, OffersTheFirstAnswersWithPairZeroLast)
 {
@@ -126,15 +140,17 @@ TEST_P(PracticeSet, OffersTheFirstAnswersWithPairZeroLast)
     QStringList expected = numbered(u"Antwort "_s, 0, offered - 1);
     expected.sort();
     EXPECT_EQ(sortedChoices(), expected);
-    EXPECT_EQ(counters(), (QStringList{u"0"_s, QString::number(offered - 1), u"0"_s, u"3"_s, u"0"_s}));
+    EXPECT_EQ(counters(),
+              (QStringList{u"0"_s, QString::number(offered - 1), u"0"_s, u"3"_s, u"0"_s}));
     EXPECT_EQ(question(), u"Frage 0"_s);
     EXPECT_EQ(answer(), main().Liste2->text(0));
     EXPECT_EQ(random.reseeds, 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Sizes, PracticeSet, ::testing::Values(
-    BuildCase{25, u"10", 10}, BuildCase{3, u"10", 3}, BuildCase{1, u"10", 1},
-    BuildCase{12, u"", 1}, BuildCase{12, u"keine", 1}, BuildCase{60, u"50", 50}));
+INSTANTIATE_TEST_SUITE_P(Sizes, PracticeSet,
+                         ::testing::Values(BuildCase{25, u"10", 10}, BuildCase{3, u"10", 3},
+                                           BuildCase{1, u"10", 1}, BuildCase{12, u"", 1},
+                                           BuildCase{12, u"keine", 1}, BuildCase{60, u"50", 50}));
 
 // Nothing to select and nothing to crash on; an empty shown answer over an empty catalogue is
 // the right one.
@@ -179,7 +195,8 @@ TEST_F(QuizFlow, LearnModePagesThroughTheRemainingPairs)
     EXPECT_TRUE(main().Bezeichnung2->styleSheet().contains(u"color: #00FF00"_s));
 
     click(main().Bild2);
-    EXPECT_EQ(question(), u"Mit welcher Maßeinheit werden in Amerika die Flüssigkeiten gemessen?"_s);
+    EXPECT_EQ(question(),
+              u"Mit welcher Maßeinheit werden in Amerika die Flüssigkeiten gemessen?"_s);
     EXPECT_EQ(answer(), u"In Gallonen."_s);
     EXPECT_EQ(editor().Liste1->listIndex(), 8);
     click(main().Bild3);

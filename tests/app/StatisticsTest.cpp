@@ -5,9 +5,14 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // A percentage of nullptr: that button shows nothing.
-struct RateCase { const char *name; const char16_t *wrong, *right, *errorPercent, *solutionPercent; };
+struct RateCase
+{
+    const char *name;
+    const char16_t *wrong, *right, *errorPercent, *solutionPercent;
+};
 
-class Statistics : public ProgramFixture, public ::testing::WithParamInterface<RateCase> {};
+class Statistics : public ProgramFixture, public ::testing::WithParamInterface<RateCase>
+{ };
 
 TEST_P(Statistics, ReportsEachRateRoundedHalfUpOrNothing)
 {
@@ -15,26 +20,29 @@ TEST_P(Statistics, ReportsEachRateRoundedHalfUpOrNothing)
     main().Bezeichnung8->setText(QString::fromUtf16(rates.wrong));
     main().Bezeichnung9->setText(QString::fromUtf16(rates.right));
     if (rates.errorPercent)
-        dialogs.expectMessage(u"Deine Fehlerquote beträgt %1 Prozent.\r"_s.arg(QString::fromUtf16(rates.errorPercent)),
+        dialogs.expectMessage(u"Deine Fehlerquote beträgt %1 Prozent.\r"_s.arg(
+                                      QString::fromUtf16(rates.errorPercent)),
                               u"Fehlerquote"_s, MsgBox::OkOnly);
     click(main().Bild8);
     if (rates.solutionPercent)
-        dialogs.expectMessage(u"Deine Lösungsquote beträgt %1 Prozent.\r"_s.arg(QString::fromUtf16(rates.solutionPercent)),
+        dialogs.expectMessage(u"Deine Lösungsquote beträgt %1 Prozent.\r"_s.arg(
+                                      QString::fromUtf16(rates.solutionPercent)),
                               u"Lösungsquote"_s, MsgBox::OkOnly);
     click(main().Bild9);
     EXPECT_EQ(main().Bezeichnung8->text(), QString::fromUtf16(rates.wrong));
     EXPECT_EQ(main().Bezeichnung9->text(), QString::fromUtf16(rates.right));
 }
 
-INSTANTIATE_TEST_SUITE_P(Counters, Statistics, ::testing::Values(
-    RateCase{"OneWrongTwoRight", u"1", u"2", u"33", u"67"},
-    RateCase{"HalvesRoundUp", u"1", u"7", u"13", u"88"},
-    // 23 of 40 is 57.5 exactly; dividing first would give 57.49999999999999.
-    RateCase{"ExactHalfNotLostToDivision", u"23", u"17", u"58", u"43"},
-    RateCase{"OnlyWrongAnswers", u"3", u"0", u"100", nullptr},
-    RateCase{"OnlyRightAnswers", u"0", u"4", nullptr, u"100"},
-    RateCase{"NothingAnsweredYet", u"0", u"0", nullptr, nullptr},
-    RateCase{"RateBelowHalfAPercentShowsZero", u"1", u"200", u"0", u"100"}),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+        Counters, Statistics,
+        ::testing::Values(RateCase{"OneWrongTwoRight", u"1", u"2", u"33", u"67"},
+                          RateCase{"HalvesRoundUp", u"1", u"7", u"13", u"88"},
+                          // 23 of 40 is 57.5 exactly; dividing first would give 57.49999999999999.
+                          RateCase{"ExactHalfNotLostToDivision", u"23", u"17", u"58", u"43"},
+                          RateCase{"OnlyWrongAnswers", u"3", u"0", u"100", nullptr},
+                          RateCase{"OnlyRightAnswers", u"0", u"4", nullptr, u"100"},
+                          RateCase{"NothingAnsweredYet", u"0", u"0", nullptr, nullptr},
+                          RateCase{"RateBelowHalfAPercentShowsZero", u"1", u"200", u"0", u"100"}),
+        [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

@@ -23,31 +23,53 @@ namespace {
 
 Catalogue numberedPairs(int pairs)
 {
-    return {numbered(u"Frage über Größen Nummer "_s, 0, pairs - 1), numbered(u"Antwort Nummer "_s, 0, pairs - 1)};
+    return {numbered(u"Frage über Größen Nummer "_s, 0, pairs - 1),
+            numbered(u"Antwort Nummer "_s, 0, pairs - 1)};
 }
 
 // One of the program's writes, with the name of the file it replaces.
-struct Writer { const char *name; const char16_t *fileName; WriteResult (*write)(const QString &path); };
+struct Writer
+{
+    const char *name;
+    const char16_t *fileName;
+    WriteResult (*write)(const QString &path);
+};
 
 const Writer writers[] = {
-    // Large enough for QSaveFile to write it past its 16 KiB buffer, straight to the file.
-    {"LargeCatalogue", u"TIERE.TXT", [](const QString &path) { return KatalogdateiSchreiben(path, numberedPairs(2000)); }},
-    // Stays in the buffer until it is flushed.
-    {"SmallCatalogue", u"TIERE.TXT", [](const QString &path) { return KatalogdateiSchreiben(path, numberedPairs(3)); }},
-    {"SettingsFile", u"ZELMERK.INI", [](const QString &path) { return writeSettingsFile(path, {u"TIERE.TXT"_s, 1, 0}); }},
+        // Large enough for QSaveFile to write it past its 16 KiB buffer, straight to the file.
+        {"LargeCatalogue", u"TIERE.TXT",
+         [](const QString &path) { return KatalogdateiSchreiben(path, numberedPairs(2000)); }},
+        // Stays in the buffer until it is flushed.
+        {"SmallCatalogue", u"TIERE.TXT",
+         [](const QString &path) { return KatalogdateiSchreiben(path, numberedPairs(3)); }},
+        {"SettingsFile", u"ZELMERK.INI",
+         [](const QString &path) {
+             return writeSettingsFile(path, {u"TIERE.TXT"_s, 1, 0});
+         }},
 };
 
 // Where a write goes and what it must say: "{dir}" stands for the test's folder, "{file}" for
 // the writer's file name.
-struct Fault { const char *name; QString target; QString reason; bool fullDisk; };
+struct Fault
+{
+    const char *name;
+    QString target;
+    QString reason;
+    bool fullDisk;
+};
 
-const QString overLongName = QString(252, u'K') + u".TXT"_s; // one byte over the 255 a name may have
+const QString overLongName =
+        QString(252, u'K') + u".TXT"_s; // one byte over the 255 a name may have
 
 const Fault faults[] = {
-    {"FullDisk", u"{dir}/{file}"_s, u"Die Datei „{dir}/{file}“ konnte nicht vollständig geschrieben werden."_s, true},
-    {"FolderInTheFilesPlace", u"{dir}/ORDNER"_s, u"„{dir}/ORDNER“ ist ein Ordner und keine Datei."_s, false},
-    {"MissingFolder", u"{dir}/FEHLT/{file}"_s, u"Den Ordner „{dir}/FEHLT“ gibt es nicht."_s, false},
-    {"NameTooLong", u"{dir}/"_s + overLongName, u"Der Dateiname „"_s + overLongName + u"“ ist zu lang."_s, false},
+        {"FullDisk", u"{dir}/{file}"_s,
+         u"Die Datei „{dir}/{file}“ konnte nicht vollständig geschrieben werden."_s, true},
+        {"FolderInTheFilesPlace", u"{dir}/ORDNER"_s,
+         u"„{dir}/ORDNER“ ist ein Ordner und keine Datei."_s, false},
+        {"MissingFolder", u"{dir}/FEHLT/{file}"_s, u"Den Ordner „{dir}/FEHLT“ gibt es nicht."_s,
+         false},
+        {"NameTooLong", u"{dir}/"_s + overLongName,
+         u"Der Dateiname „"_s + overLongName + u"“ ist zu lang."_s, false},
 };
 
 // Every file and folder below a folder, each file with its bytes.
@@ -71,7 +93,8 @@ protected:
     const Fault &fault() const { return std::get<1>(GetParam()); }
     QString fill(QString text) const
     {
-        return text.replace(u"{dir}"_s, dir.path()).replace(u"{file}"_s, QString::fromUtf16(writer().fileName));
+        return text.replace(u"{dir}"_s, dir.path())
+                .replace(u"{file}"_s, QString::fromUtf16(writer().fileName));
     }
 
     QTemporaryDir dir;
@@ -98,11 +121,16 @@ TEST_P(DiskFaults, KeepTheOldFileAndReportTheFailure)
     EXPECT_EQ(snapshot(dir.path()), before) << "a file appeared, went or changed";
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryWrite, DiskFaults, testing::Combine(testing::ValuesIn(writers), testing::ValuesIn(faults)),
-    [](const auto &info) { return std::string(std::get<0>(info.param).name) + std::get<1>(info.param).name; });
+INSTANTIATE_TEST_SUITE_P(EveryWrite, DiskFaults,
+                         testing::Combine(testing::ValuesIn(writers), testing::ValuesIn(faults)),
+                         [](const auto &info) {
+                             return std::string(std::get<0>(info.param).name)
+                                     + std::get<1>(info.param).name;
+                         });
 
 // The same writes go through when the disk has room: the faults above are what made them fail.
-class RoomOnTheDisk : public testing::TestWithParam<Writer> {};
+class RoomOnTheDisk : public testing::TestWithParam<Writer>
+{ };
 
 TEST_P(RoomOnTheDisk, LetsEveryWriteReplaceTheOldFile)
 {

@@ -9,15 +9,21 @@
 
 namespace {
 
-struct Example { const char *file; qsizetype pairs; };
+struct Example
+{
+    const char *file;
+    qsizetype pairs;
+};
 
-class ExampleCatalogue : public ::testing::TestWithParam<Example> {};
+class ExampleCatalogue : public ::testing::TestWithParam<Example>
+{ };
 
 // Within one catalogue no text appears twice: every offered answer fits exactly one question,
 // and the editor's duplicate rule holds.
 TEST_P(ExampleCatalogue, ReadsCompletelyWithoutRepeatsAndWritesBackByteForByte)
 {
-    const QString path = QStringLiteral(MERKBOLD_SOURCE_DIR "/examples/") + QLatin1String(GetParam().file);
+    const QString path =
+            QStringLiteral(MERKBOLD_SOURCE_DIR "/examples/") + QLatin1String(GetParam().file);
     const CatalogueReadResult read = KatalogdateiLesen(path);
     EXPECT_EQ(read.outcome, ReadOutcome::Complete);
     EXPECT_EQ(read.pairs.questions.size(), GetParam().pairs);
@@ -30,8 +36,10 @@ TEST_P(ExampleCatalogue, ReadsCompletelyWithoutRepeatsAndWritesBackByteForByte)
     EXPECT_EQ(serializeCatalogue(read.pairs), fileBytes(path));
 }
 
-INSTANTIATE_TEST_SUITE_P(Examples, ExampleCatalogue, ::testing::Values(
-    Example{"EINMALEINS.TXT", 37}, Example{"HAUPTSTAEDTE.TXT", 40}, Example{"ENGLISCH.TXT", 52},
-    Example{"TIERE.TXT", 50}, Example{"RECHTSCHREIBUNG.TXT", 45}));
+INSTANTIATE_TEST_SUITE_P(Examples, ExampleCatalogue,
+                         ::testing::Values(Example{"EINMALEINS.TXT", 37},
+                                           Example{"HAUPTSTAEDTE.TXT", 40},
+                                           Example{"ENGLISCH.TXT", 52}, Example{"TIERE.TXT", 50},
+                                           Example{"RECHTSCHREIBUNG.TXT", 45}));
 
 } // namespace

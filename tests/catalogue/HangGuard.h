@@ -20,7 +20,7 @@ public:
                          static_cast<long long>(limit.count()));
             std::_Exit(EXIT_FAILURE);
         })
-    {}
+    { }
 
     ~HangGuard()
     {

@@ -37,7 +37,7 @@ inline QByteArray random(std::uint32_t seed, qsizetype count)
 }
 
 // All the bytes of a literal, NUL bytes included.
-template <std::size_t N>
+template<std::size_t N>
 QByteArray of(const char (&text)[N])
 {
     return QByteArray(text, N - 1);

@@ -36,7 +36,8 @@ TEST_F(HostileContent, ALineOf50MBIsKeptWholeAndAloneGivesNoPair)
     EXPECT_TRUE(alone.pairs.answers.isEmpty());
     EXPECT_EQ(alone.error, QString()); // merely ends inside a record
 
-    const CatalogueReadResult read = KatalogdateiLesen(put(HostileBytes::hugeLine() + "\r\nAntwort\r\n"));
+    const CatalogueReadResult read =
+            KatalogdateiLesen(put(HostileBytes::hugeLine() + "\r\nAntwort\r\n"));
     EXPECT_EQ(read.outcome, ReadOutcome::Complete);
     ASSERT_EQ(read.pairs.questions.size(), 1);
     const QString &question = read.pairs.questions[0];
@@ -49,9 +50,10 @@ TEST_F(HostileContent, ALineOf50MBIsKeptWholeAndAloneGivesNoPair)
 TEST_F(HostileContent, NulBytesAreOrdinaryCharacters)
 {
     const CatalogueReadResult read =
-        KatalogdateiLesen(put(HostileBytes::of("Fr\0age\r\n\0\r\n\0Ant\0wort\0\r\nx\r\n")));
+            KatalogdateiLesen(put(HostileBytes::of("Fr\0age\r\n\0\r\n\0Ant\0wort\0\r\nx\r\n")));
     EXPECT_EQ(read.outcome, ReadOutcome::Complete);
-    EXPECT_EQ(read.pairs.questions, QStringList({u"Fr\u0000age"_s, u"\u0000Ant\u0000wort\u0000"_s}));
+    EXPECT_EQ(read.pairs.questions,
+              QStringList({u"Fr\u0000age"_s, u"\u0000Ant\u0000wort\u0000"_s}));
     EXPECT_EQ(read.pairs.answers, QStringList({u"\u0000"_s, u"x"_s}));
 }
 

@@ -41,7 +41,8 @@ inline QByteArray numberedCatalogue(int pairs)
     return bytes;
 }
 
-inline QByteArray settingsBytes(const QByteArray &name, const QByteArray &print, const QByteArray &hide)
+inline QByteArray settingsBytes(const QByteArray &name, const QByteArray &print,
+                                const QByteArray &hide)
 {
     return "[Datei]\r\n" + name + "\r\n[Druck]\r\n" + print + "\r\n[Laden]\r\n" + hide + "\r\n";
 }

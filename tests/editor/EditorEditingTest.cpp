@@ -19,15 +19,27 @@ protected:
     }
 
 public:
-    std::pair<int, int> selectedRows() { return {editor().Liste1->listIndex(), editor().Liste2->listIndex()}; }
-    std::pair<QString, QString> inputs() { return {editor().Text1->text(), editor().Text2->text()}; }
+    std::pair<int, int> selectedRows()
+    {
+        return {editor().Liste1->listIndex(), editor().Liste2->listIndex()};
+    }
+    std::pair<QString, QString> inputs()
+    {
+        return {editor().Text1->text(), editor().Text2->text()};
+    }
 };
 
 enum class Outcome { Added, Unfilled, Duplicate };
 
-struct SaveCase { const char *name; const char16_t *question, *answer; Outcome outcome; };
+struct SaveCase
+{
+    const char *name;
+    const char16_t *question, *answer;
+    Outcome outcome;
+};
 
-class SavingAPair : public EditorEditing, public ::testing::WithParamInterface<SaveCase> {};
+class SavingAPair : public EditorEditing, public ::testing::WithParamInterface<SaveCase>
+{ };
 
 TEST_P(SavingAPair, AddsItAtTheEndOrRefusesIt)
 {
@@ -46,24 +58,27 @@ TEST_P(SavingAPair, AddsItAtTheEndOrRefusesIt)
     EXPECT_EQ(catalogueQuestions(), added ? questions + QStringList{question} : questions);
     EXPECT_EQ(catalogueAnswers(), added ? answers + QStringList{answer} : answers);
     EXPECT_EQ(selectedRows(), added ? std::make_pair(3, 3) : std::make_pair(1, 1));
-    EXPECT_EQ(inputs(), added ? std::make_pair(QString(), QString()) : std::make_pair(question, answer));
+    EXPECT_EQ(inputs(),
+              added ? std::make_pair(QString(), QString()) : std::make_pair(question, answer));
     EXPECT_EQ(choices(), choicesBefore);
     EXPECT_EQ(main().Bezeichnung8->text(), u"0"_s);
 }
 
-INSTANTIATE_TEST_SUITE_P(Pairs, SavingAPair, ::testing::Values(
-    SaveCase{"New", u"Maus", u"piepst", Outcome::Added},
-    SaveCase{"BothEmpty", u"", u"", Outcome::Unfilled},
-    SaveCase{"QuestionEmpty", u"", u"piepst", Outcome::Unfilled},
-    SaveCase{"AnswerEmpty", u"Maus", u"", Outcome::Unfilled},
-    SaveCase{"BlanksAreNotEmpty", u" ", u" ", Outcome::Added},
-    SaveCase{"KnownQuestionNewAnswer", u"Hund", u"piepst", Outcome::Duplicate},
-    SaveCase{"NewQuestionKnownAnswer", u"Maus", u"muht", Outcome::Duplicate},
-    SaveCase{"KnownPair", u"Kuh", u"muht", Outcome::Duplicate},
-    SaveCase{"AnswerTextAsQuestion", u"muht", u"Kuh", Outcome::Added},
-    SaveCase{"OtherLetterCase", u"hund", u"Bellt", Outcome::Added},
-    SaveCase{"TrailingBlank", u"Hund ", u"bellt ", Outcome::Added}),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+        Pairs, SavingAPair,
+        ::testing::Values(SaveCase{"New", u"Maus", u"piepst", Outcome::Added},
+                          SaveCase{"BothEmpty", u"", u"", Outcome::Unfilled},
+                          SaveCase{"QuestionEmpty", u"", u"piepst", Outcome::Unfilled},
+                          SaveCase{"AnswerEmpty", u"Maus", u"", Outcome::Unfilled},
+                          SaveCase{"BlanksAreNotEmpty", u" ", u" ", Outcome::Added},
+                          SaveCase{"KnownQuestionNewAnswer", u"Hund", u"piepst",
+                                   Outcome::Duplicate},
+                          SaveCase{"NewQuestionKnownAnswer", u"Maus", u"muht", Outcome::Duplicate},
+                          SaveCase{"KnownPair", u"Kuh", u"muht", Outcome::Duplicate},
+                          SaveCase{"AnswerTextAsQuestion", u"muht", u"Kuh", Outcome::Added},
+                          SaveCase{"OtherLetterCase", u"hund", u"Bellt", Outcome::Added},
+                          SaveCase{"TrailingBlank", u"Hund ", u"bellt ", Outcome::Added}),
+        [](const auto &info) { return std::string(info.param.name); });
 
 // A click on either list selects the same row in both; a double-click fills both boxes.
 TEST_F(EditorEditing, ADoubleClickedPairSavedUnchangedIsADuplicate)
@@ -80,9 +95,14 @@ TEST_F(EditorEditing, ADoubleClickedPairSavedUnchangedIsADuplicate)
     EXPECT_EQ(selectedRows(), std::make_pair(0, 0));
 }
 
-struct DeleteCase { const char *name; int pairs, selected, selectedAfter; };
+struct DeleteCase
+{
+    const char *name;
+    int pairs, selected, selectedAfter;
+};
 
-class DeletingAPair : public EditorEditing, public ::testing::WithParamInterface<DeleteCase> {};
+class DeletingAPair : public EditorEditing, public ::testing::WithParamInterface<DeleteCase>
+{ };
 
 TEST_P(DeletingAPair, TakesTheSelectedPairOutOfBothLists)
 {
@@ -101,9 +121,11 @@ TEST_P(DeletingAPair, TakesTheSelectedPairOutOfBothLists)
     EXPECT_EQ(selectedRows(), std::make_pair(c.selectedAfter, c.selectedAfter));
 }
 
-INSTANTIATE_TEST_SUITE_P(Pairs, DeletingAPair, ::testing::Values(
-    DeleteCase{"TheOnlyPair", 1, 0, -1}, DeleteCase{"PairFiveOfTen", 10, 5, 0}, DeleteCase{"NoneSelected", 3, -1, -1}),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Pairs, DeletingAPair,
+                         ::testing::Values(DeleteCase{"TheOnlyPair", 1, 0, -1},
+                                           DeleteCase{"PairFiveOfTen", 10, 5, 0},
+                                           DeleteCase{"NoneSelected", 3, -1, -1}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(EditorEditing, EachClearButtonEmptiesOnlyItsOwnBox)
 {

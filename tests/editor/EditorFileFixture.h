@@ -31,7 +31,8 @@ public:
     {
         QByteArray bytes;
         for (int i = 0; i < count; ++i)
-            bytes += "Frage " + QByteArray::number(i) + "\r\nAntwort " + QByteArray::number(count - 1 - i) + "\r\n";
+            bytes += "Frage " + QByteArray::number(i) + "\r\nAntwort "
+                    + QByteArray::number(count - 1 - i) + "\r\n";
         return bytes;
     }
 
@@ -54,7 +55,8 @@ public:
 
     void expectNewFileQuestion(int button)
     {
-        dialogs.expectMessage(QStringLiteral("Eine neue Datei anlegen?\r"), QStringLiteral("ZEL-Fragen"),
+        dialogs.expectMessage(QStringLiteral("Eine neue Datei anlegen?\r"),
+                              QStringLiteral("ZEL-Fragen"),
                               MsgBox::YesNo | MsgBox::Question | MsgBox::DefaultButton2, button);
     }
 };

@@ -17,7 +17,8 @@ TEST_F(EditorFiles, TheFileMenuShowsAllThreeListsEvenWhenTheMainWindowHidesDrive
     ASSERT_EQ(editor().Kontroll2->value(), 1);
     click(editor().Bild12);
     EXPECT_TRUE(editor().Bild13->isVisible());
-    for (QWidget *list : std::initializer_list<QWidget *>{editor().Laufwerk1, editor().Verzeichnis1, editor().Datei1})
+    for (QWidget *list : std::initializer_list<QWidget *>{editor().Laufwerk1, editor().Verzeichnis1,
+                                                          editor().Datei1})
         EXPECT_TRUE(list->isVisible());
     click(editor().Bild12);
     EXPECT_FALSE(editor().Bild13->isVisible());
@@ -70,7 +71,8 @@ TEST_F(EditorFiles, TheStandardFileIsTheMarkedFileInCapitalsUntilCleared)
     EXPECT_EQ(editor().Bezeichnung4->text(), QString());
 }
 
-class NewFile : public EditorFileFixture, public ::testing::WithParamInterface<int> {};
+class NewFile : public EditorFileFixture, public ::testing::WithParamInterface<int>
+{ };
 
 TEST_P(NewFile, EmptiesTheCatalogueAndInputsOnlyWhenNotRefused)
 {

@@ -16,9 +16,16 @@ const QColor red(255, 0, 0);
 enum Button { Drucken, Ablage };
 
 // The list keeps the mode (its background) open or not.
-struct ClicksCase { const char *name; std::vector<Button> clicks; bool open; QColor background; };
+struct ClicksCase
+{
+    const char *name;
+    std::vector<Button> clicks;
+    bool open;
+    QColor background;
+};
 
-class LayoutListClicks : public EditorFileFixture, public ::testing::WithParamInterface<ClicksCase> {};
+class LayoutListClicks : public EditorFileFixture, public ::testing::WithParamInterface<ClicksCase>
+{ };
 
 TEST_P(LayoutListClicks, OpenInTheModeOfTheFirstButtonAndCloseByEither)
 {
@@ -31,19 +38,25 @@ TEST_P(LayoutListClicks, OpenInTheModeOfTheFirstButtonAndCloseByEither)
     EXPECT_EQ(list.palette().color(QPalette::Text), background == yellow ? red : yellow);
 }
 
-INSTANTIATE_TEST_SUITE_P(Buttons, LayoutListClicks, ::testing::Values(
-    ClicksCase{"Drucken", {Drucken}, true, yellow},
-    ClicksCase{"Ablage", {Ablage}, true, red},
-    ClicksCase{"DruckenThenAblageCloses", {Drucken, Ablage}, false, yellow},
-    ClicksCase{"AblageThenDruckenCloses", {Ablage, Drucken}, false, red},
-    ClicksCase{"ClosedByAblageReopensForCopying", {Drucken, Ablage, Ablage}, true, red},
-    ClicksCase{"ClosedByDruckenReopensForPrinting", {Ablage, Drucken, Drucken}, true, yellow}),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+        Buttons, LayoutListClicks,
+        ::testing::Values(
+                ClicksCase{"Drucken", {Drucken}, true, yellow},
+                ClicksCase{"Ablage", {Ablage}, true, red},
+                ClicksCase{"DruckenThenAblageCloses", {Drucken, Ablage}, false, yellow},
+                ClicksCase{"AblageThenDruckenCloses", {Ablage, Drucken}, false, red},
+                ClicksCase{"ClosedByAblageReopensForCopying", {Drucken, Ablage, Ablage}, true, red},
+                ClicksCase{"ClosedByDruckenReopensForPrinting",
+                           {Ablage, Drucken, Drucken},
+                           true,
+                           yellow}),
+        [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(EditorLayoutList, EveryActivationRefillsTheFiveLayoutsWithoutASelection)
 {
-    const QStringList layoutNames{u"Nur die Fragen"_s, u"Nur die Antworten"_s, u"Fragen-Antworten-Paare"_s,
-                                  u"Fragen-Antworten-Block"_s, u"Fragen mit Antwortzeile"_s};
+    const QStringList layoutNames{u"Nur die Fragen"_s, u"Nur die Antworten"_s,
+                                  u"Fragen-Antworten-Paare"_s, u"Fragen-Antworten-Block"_s,
+                                  u"Fragen mit Antwortzeile"_s};
     ListBox &list = *editor().Liste3;
     EXPECT_EQ(list.texts(), layoutNames);
     list.setListIndex(3);
@@ -81,15 +94,22 @@ TEST_F(EditorLayoutList, ADoubleClickPutsOutThatLayoutInTheListsModeAndClosesThe
     EXPECT_FALSE(editor().Liste3->isVisible());
     const RecordingPrinter::Line underscores{QString(60, u'_'), 6, u"Arial"_s, 16};
     const RecordingPrinter::Line spacer{u" "_s, 0, u"Arial"_s, 16};
-    EXPECT_EQ(printer.jobs, (QList<RecordingPrinter::Job>{{{u"Frage 1"_s, 6, u"Arial"_s, 16}, underscores, spacer,
-                                                          {u"Frage 2"_s, 6, u"Arial"_s, 16}, underscores, spacer}}));
+    EXPECT_EQ(printer.jobs,
+              (QList<RecordingPrinter::Job>{{{u"Frage 1"_s, 6, u"Arial"_s, 16},
+                                             underscores,
+                                             spacer,
+                                             {u"Frage 2"_s, 6, u"Arial"_s, 16},
+                                             underscores,
+                                             spacer}}));
     EXPECT_TRUE(clipboard.calls.isEmpty());
 
     click(editor().Bild9);
     dialogs.expectMessage(u"Daten wurden kopiert ..."_s, u"Kopieren"_s);
     doubleClickRow(*editor().Liste3, 3);
     EXPECT_FALSE(editor().Liste3->isVisible());
-    EXPECT_EQ(clipboard.calls, (QStringList{u"clear"_s, u"set:Frage 1\r\nFrage 2\r\n\r\nAntwort 1\r\nAntwort 2\r\n"_s}));
+    EXPECT_EQ(clipboard.calls,
+              (QStringList{u"clear"_s,
+                           u"set:Frage 1\r\nFrage 2\r\n\r\nAntwort 1\r\nAntwort 2\r\n"_s}));
     EXPECT_EQ(printer.jobs.size(), 1);
 }
 

@@ -36,7 +36,10 @@ public:
         bool operator==(const QuizState &) const = default;
     };
 
-    QuizState quizState() { return {question(), choices(), counters(), main().Figur1->widthTwips(), random.reseeds}; }
+    QuizState quizState()
+    {
+        return {question(), choices(), counters(), main().Figur1->widthTwips(), random.reseeds};
+    }
 };
 
 TEST_F(EditorLeaving, AbbruchWritesTheSettingsAndReturnsToTheStandardQuestions)
@@ -49,7 +52,8 @@ TEST_F(EditorLeaving, AbbruchWritesTheSettingsAndReturnsToTheStandardQuestions)
 
     click(editor().Bild1);
 
-    EXPECT_EQ(fileBytes(settingsPath()), QByteArray("[Datei]\r\nTIERE.TXT\r\n[Druck]\r\n 1 \r\n[Laden]\r\n 0 \r\n"));
+    EXPECT_EQ(fileBytes(settingsPath()),
+              QByteArray("[Datei]\r\nTIERE.TXT\r\n[Druck]\r\n 1 \r\n[Laden]\r\n 0 \r\n"));
     expectBackInTheQuiz();
     EXPECT_TRUE(main().Bezeichnung10->isVisible());
     ASSERT_EQ(catalogueQuestions().size(), 10);

@@ -29,10 +29,14 @@ public:
     void expectSaved(const QString &proposed, const QString &typed)
     {
         expectNameInput(proposed, typed);
-        dialogs.expectMessage(u"Die Datei "_s + typed + u" wurde gespeichert.\r"_s, u"Datei sichern"_s);
+        dialogs.expectMessage(u"Die Datei "_s + typed + u" wurde gespeichert.\r"_s,
+                              u"Datei sichern"_s);
     }
 
-    static QString selectedName(const FileListBox *files) { return files->text(files->listIndex()); }
+    static QString selectedName(const FileListBox *files)
+    {
+        return files->text(files->listIndex());
+    }
 };
 
 TEST_F(EditorSaving, WritesTheCatalogueAndBothListsShowItKeepingTheirMarkedFiles)
@@ -45,7 +49,8 @@ TEST_F(EditorSaving, WritesTheCatalogueAndBothListsShowItKeepingTheirMarkedFiles
 
     click(editor().Bild3);
 
-    EXPECT_EQ(fileBytes(workDir.filePath(u"NEU.TXT"_s)), QByteArray("Kuh\r\nmuht\r\nK\xE4tzchen\r\nmiaut\r\n"));
+    EXPECT_EQ(fileBytes(workDir.filePath(u"NEU.TXT"_s)),
+              QByteArray("Kuh\r\nmuht\r\nK\xE4tzchen\r\nmiaut\r\n"));
     const QStringList listed{u"NEU.TXT"_s, u"TIERE.TXT"_s, u"ZAHLEN.TXT"_s};
     EXPECT_EQ(main().Datei1->texts(), listed);
     EXPECT_EQ(editor().Datei1->texts(), listed);
@@ -104,9 +109,15 @@ TEST_F(EditorSaving, ASavedCatalogueLoadsBackUnchanged)
 // A failed save says why, shows no confirmation, and leaves the disk and the catalogue as they
 // were. "{work}" stands for the working folder; on a full disk a file-size limit makes the write
 // fail half-way.
-struct FailureCase { const char *name; QString typed, reason; bool fullDisk; };
+struct FailureCase
+{
+    const char *name;
+    QString typed, reason;
+    bool fullDisk;
+};
 
-class FailedSave : public EditorSaving, public ::testing::WithParamInterface<FailureCase> {};
+class FailedSave : public EditorSaving, public ::testing::WithParamInterface<FailureCase>
+{ };
 
 TEST_P(FailedSave, SaysWhyAndChangesNothing)
 {
@@ -115,7 +126,8 @@ TEST_P(FailedSave, SaysWhyAndChangesNothing)
     const QStringList questions = catalogueQuestions();
     expectNameInput(QString(), failure.typed);
     dialogs.expectMessage(u"Die Datei wurde nicht gespeichert.\r"_s
-                              + QString(failure.reason).replace(u"{work}"_s, workDir.path()) + u'\r',
+                                  + QString(failure.reason).replace(u"{work}"_s, workDir.path())
+                                  + u'\r',
                           u"Dateifehler"_s);
     {
         std::optional<FullDisk> fullDisk;
@@ -131,12 +143,18 @@ TEST_P(FailedSave, SaysWhyAndChangesNothing)
 
 const QString overLongName = QString(300, u'A') + u".TXT"_s;
 
-INSTANTIATE_TEST_SUITE_P(Names, FailedSave, ::testing::Values(
-    FailureCase{"NameOfAFolder", u"ORDNER.TXT"_s, u"„ORDNER.TXT“ ist ein Ordner und keine Datei."_s, false},
-    FailureCase{"FolderMissing", u"fehlt/TIERE.TXT"_s, u"Den Ordner „{work}/fehlt“ gibt es nicht."_s, false},
-    FailureCase{"NameTooLong", overLongName, u"Der Dateiname „"_s + overLongName + u"“ ist zu lang."_s, false},
-    FailureCase{"FullDisk", u"TIERE.TXT"_s, u"Die Datei „TIERE.TXT“ konnte nicht vollständig geschrieben werden."_s,
-                true}),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+        Names, FailedSave,
+        ::testing::Values(
+                FailureCase{"NameOfAFolder", u"ORDNER.TXT"_s,
+                            u"„ORDNER.TXT“ ist ein Ordner und keine Datei."_s, false},
+                FailureCase{"FolderMissing", u"fehlt/TIERE.TXT"_s,
+                            u"Den Ordner „{work}/fehlt“ gibt es nicht."_s, false},
+                FailureCase{"NameTooLong", overLongName,
+                            u"Der Dateiname „"_s + overLongName + u"“ ist zu lang."_s, false},
+                FailureCase{"FullDisk", u"TIERE.TXT"_s,
+                            u"Die Datei „TIERE.TXT“ konnte nicht vollständig geschrieben werden."_s,
+                            true}),
+        [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

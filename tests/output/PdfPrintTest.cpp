@@ -25,7 +25,8 @@ QString popplerOutput(const QString &tool, const QStringList &arguments)
     QProcess process;
     process.start(tool, arguments);
     if (!process.waitForFinished(30000) || process.exitCode() != 0) {
-        ADD_FAILURE() << tool.toStdString() << " failed: " << process.readAllStandardError().toStdString();
+        ADD_FAILURE() << tool.toStdString()
+                      << " failed: " << process.readAllStandardError().toStdString();
         return {};
     }
     return QString::fromUtf8(process.readAllStandardOutput());
@@ -34,23 +35,28 @@ QString popplerOutput(const QString &tool, const QStringList &arguments)
 // The text of a PDF file, one entry per printed line that holds text, pages one after the other.
 QStringList pdfLines(const QString &file)
 {
-    return popplerOutput(u"pdftotext"_s, {file, u"-"_s}).split(QRegularExpression(u"[\n\f]+"_s), Qt::SkipEmptyParts);
+    return popplerOutput(u"pdftotext"_s, {file, u"-"_s})
+            .split(QRegularExpression(u"[\n\f]+"_s), Qt::SkipEmptyParts);
 }
 
-struct WordBox { double xMin, yMin, xMax, yMax; QString text; };
+struct WordBox
+{
+    double xMin, yMin, xMax, yMax;
+    QString text;
+};
 
 // Every word with its box in points from the top-left corner of its page.
 QList<QList<WordBox>> pdfWordsByPage(const QString &file)
 {
     const QString html = popplerOutput(u"pdftotext"_s, {u"-bbox"_s, file, u"-"_s});
     static const QRegularExpression word(
-        uR"re(<word xMin="([-\d.]+)" yMin="([-\d.]+)" xMax="([-\d.]+)" yMax="([-\d.]+)">([^<]*)</word>)re"_s);
+            uR"re(<word xMin="([-\d.]+)" yMin="([-\d.]+)" xMax="([-\d.]+)" yMax="([-\d.]+)">([^<]*)</word>)re"_s);
     QList<QList<WordBox>> pages;
     for (const QString &page : html.split(u"<page "_s).mid(1)) {
         QList<WordBox> words;
         for (const QRegularExpressionMatch &m : word.globalMatch(page))
-            words.append({m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3).toDouble(),
-                          m.captured(4).toDouble(), m.captured(5)});
+            words.append({m.captured(1).toDouble(), m.captured(2).toDouble(),
+                          m.captured(3).toDouble(), m.captured(4).toDouble(), m.captured(5)});
         pages.append(words);
     }
     return pages;
@@ -65,17 +71,22 @@ protected:
     ScriptedDialogs dialogs;
 };
 
-const QStringList questions{
-    u"Wie viele Windstärken gibt es?"_s, u"Wer erfand das Dezimalsystem?"_s,
-    u"Wie heißt die Hauptstadt von Österreich?"_s, u"Was bedeutet „Grüß Gott“?"_s,
-    u"Wie viel kostet 1 € in Cent?"_s, u"Welche Farbe hat ein Löwenzahn?"_s,
-    u"Was ist größer: Maus oder Bär?"_s, u"Wo fließt die Donau?"_s,
-    u"Was übt man mit Lernkärtchen?"_s, u"Wie schreibt man Straße?"_s};
+const QStringList questions{u"Wie viele Windstärken gibt es?"_s,
+                            u"Wer erfand das Dezimalsystem?"_s,
+                            u"Wie heißt die Hauptstadt von Österreich?"_s,
+                            u"Was bedeutet „Grüß Gott“?"_s,
+                            u"Wie viel kostet 1 € in Cent?"_s,
+                            u"Welche Farbe hat ein Löwenzahn?"_s,
+                            u"Was ist größer: Maus oder Bär?"_s,
+                            u"Wo fließt die Donau?"_s,
+                            u"Was übt man mit Lernkärtchen?"_s,
+                            u"Wie schreibt man Straße?"_s};
 
 TEST_F(PdfPrinting, FlashCardsComeOutLineByLineInCatalogueOrderInTheArialFace)
 {
     PdfPrintService printer(prefix(u"vorderseite"_s));
-    ASSERT_TRUE(printJobs(dialogs, printer, flashCardFont, {flashCardJob(questions, questions.size())}));
+    ASSERT_TRUE(printJobs(dialogs, printer, flashCardFont,
+                          {flashCardJob(questions, questions.size())}));
     ASSERT_EQ(printer.files().size(), 1);
 
     EXPECT_EQ(pdfLines(printer.files()[0]), questions);
@@ -84,9 +95,12 @@ TEST_F(PdfPrinting, FlashCardsComeOutLineByLineInCatalogueOrderInTheArialFace)
     const QStringList faces = fonts.split(u'\n').mid(2).filter(QRegularExpression(u"\\S"_s));
     ASSERT_EQ(faces.size(), 1) << fonts.toStdString();
     // Liberation Sans and Arimo share Arial's metrics; nothing else may stand in for it.
-    EXPECT_TRUE(faces[0].contains(QRegularExpression(u"^(\\w+\\+)?(Arial|LiberationSans|Arimo)\\s"_s))) << fonts.toStdString();
+    EXPECT_TRUE(
+            faces[0].contains(QRegularExpression(u"^(\\w+\\+)?(Arial|LiberationSans|Arimo)\\s"_s)))
+            << fonts.toStdString();
     const QStringList columns = faces[0].split(QRegularExpression(u"\\s+"_s));
-    EXPECT_EQ(columns.value(columns.size() - 5), u"yes"_s) << "font not embedded: " << fonts.toStdString();
+    EXPECT_EQ(columns.value(columns.size() - 5), u"yes"_s)
+            << "font not embedded: " << fonts.toStdString();
 }
 
 TEST_F(PdfPrinting, AnIndentedLineStartsSixSpaceWidthsIn)
@@ -138,7 +152,8 @@ TEST_F(PdfPrinting, AJobThatCannotBeginIsReportedAsRefused)
     PdfPrintService printer(prefix(u"fehlt/karten"_s));
     dialogs.expectMessage(u"Der Drucker hat den Druckauftrag abgelehnt.\r"_s, u"Drucken"_s,
                           MsgBox::OkOnly | MsgBox::Exclamation);
-    EXPECT_FALSE(printJobs(dialogs, printer, flashCardFont, {flashCardJob(questions, 2), flashCardJob(questions, 2)}));
+    EXPECT_FALSE(printJobs(dialogs, printer, flashCardFont,
+                           {flashCardJob(questions, 2), flashCardJob(questions, 2)}));
 }
 
 TEST(SystemPrinting, WithoutADefaultPrinterNothingIsSentAndTheReasonIsNoPrinter)

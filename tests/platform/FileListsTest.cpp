@@ -34,8 +34,9 @@ TEST_F(FileLists, ThePatternIgnoresLetterCaseAndNamesComeSorted)
     FileListBox files;
     files.setPattern(u"*.TXT"_s);
     files.setPath(folder.path());
-    EXPECT_EQ(files.texts(), QStringList({u"A.TXT"_s, u"b.txt"_s, u"c.Txt"_s, u"TIERE.TXT"_s,
-                                          u"tiere.txt"_s, u"Ärger.txt"_s}));
+    EXPECT_EQ(files.texts(),
+              QStringList({u"A.TXT"_s, u"b.txt"_s, u"c.Txt"_s, u"TIERE.TXT"_s, u"tiere.txt"_s,
+                           u"Ärger.txt"_s}));
     files.setPattern(u"*.md;*.TXT"_s);
     EXPECT_EQ(files.count(), 7);
 }
@@ -143,7 +144,8 @@ TEST(Drives, OnlyFileSystemsForFilesAreOffered)
     const QList<Drive> drives = mountedDrives();
     for (const Drive &drive : drives) {
         for (const QString &system : {u"/proc"_s, u"/sys"_s, u"/dev"_s})
-            EXPECT_FALSE(drive.root == system || drive.root.startsWith(system + u'/')) << drive.root.toStdString();
+            EXPECT_FALSE(drive.root == system || drive.root.startsWith(system + u'/'))
+                    << drive.root.toStdString();
         EXPECT_TRUE(QFileInfo(drive.root).isDir()) << drive.root.toStdString();
     }
     EXPECT_TRUE(std::is_sorted(drives.begin(), drives.end(),

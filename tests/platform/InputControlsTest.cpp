@@ -31,9 +31,14 @@ TEST(CheckBox, HoldsTheThreeValuesAndTheUserOnlyTicksAndUnticks)
     EXPECT_EQ(seen, std::vector<int>({1, 0, 1}));
 }
 
-struct LineBreakCase { const char16_t *typed; const char16_t *kept; };
+struct LineBreakCase
+{
+    const char16_t *typed;
+    const char16_t *kept;
+};
 
-class SingleLine : public ::testing::TestWithParam<LineBreakCase> {};
+class SingleLine : public ::testing::TestWithParam<LineBreakCase>
+{ };
 
 // Pasted or set from code, the text stays on one line.
 TEST_P(SingleLine, EveryLineBreakBecomesOneBlank)
@@ -48,9 +53,12 @@ TEST_P(SingleLine, EveryLineBreakBecomesOneBlank)
     EXPECT_EQ(input.text(), QString::fromUtf16(GetParam().kept));
 }
 
-INSTANTIATE_TEST_SUITE_P(Breaks, SingleLine, ::testing::Values(
-    LineBreakCase{u"Frage\r\nzwei", u"Frage zwei"}, LineBreakCase{u"Frage\rzwei", u"Frage zwei"},
-    LineBreakCase{u"Frage\nzwei", u"Frage zwei"}, LineBreakCase{u"a\r\n\r\nb\n", u"a  b "},
-    LineBreakCase{u"a\u2028b\u2029c\u0085d", u"a b c d"}, LineBreakCase{u"\tTab bleibt ", u"\tTab bleibt "}));
+INSTANTIATE_TEST_SUITE_P(Breaks, SingleLine,
+                         ::testing::Values(LineBreakCase{u"Frage\r\nzwei", u"Frage zwei"},
+                                           LineBreakCase{u"Frage\rzwei", u"Frage zwei"},
+                                           LineBreakCase{u"Frage\nzwei", u"Frage zwei"},
+                                           LineBreakCase{u"a\r\n\r\nb\n", u"a  b "},
+                                           LineBreakCase{u"a\u2028b\u2029c\u0085d", u"a b c d"},
+                                           LineBreakCase{u"\tTab bleibt ", u"\tTab bleibt "}));
 
 } // namespace

@@ -31,8 +31,10 @@ TEST(Centring, HalvesTheDifferenceAndMayGoNegative)
 
 TEST(QtDialogs, ACarriageReturnBreaksTheLineAndAFinalOneAddsNone)
 {
-    EXPECT_EQ(QtDialogs::displayText(u"Leider falsch, versuch's nochmal!\r"_s), u"Leider falsch, versuch's nochmal!"_s);
-    EXPECT_EQ(QtDialogs::displayText(u"Zeile 1\rZeile 2\r\nZeile 3\r"_s), u"Zeile 1\nZeile 2\nZeile 3"_s);
+    EXPECT_EQ(QtDialogs::displayText(u"Leider falsch, versuch's nochmal!\r"_s),
+              u"Leider falsch, versuch's nochmal!"_s);
+    EXPECT_EQ(QtDialogs::displayText(u"Zeile 1\rZeile 2\r\nZeile 3\r"_s),
+              u"Zeile 1\nZeile 2\nZeile 3"_s);
 }
 
 } // namespace

@@ -14,15 +14,18 @@ TEST(ListBox, SortedAppendFollowsGermanOrderAfterEqualEntriesAndInsertGoesToItsR
     ListBox list(ListBox::Order::Sorted);
     for (const QString &text : {u"Zebra"_s, u"Äpfel"_s, u"apfel"_s, u"Apfel"_s, u"Bär"_s})
         list.addText(text);
-    EXPECT_EQ(list.texts(), QStringList({u"apfel"_s, u"Apfel"_s, u"Äpfel"_s, u"Bär"_s, u"Zebra"_s}));
+    EXPECT_EQ(list.texts(),
+              QStringList({u"apfel"_s, u"Apfel"_s, u"Äpfel"_s, u"Bär"_s, u"Zebra"_s}));
     list.insertText(1, u"zuerst"_s);
-    EXPECT_EQ(list.texts(), QStringList({u"apfel"_s, u"zuerst"_s, u"Apfel"_s, u"Äpfel"_s, u"Bär"_s, u"Zebra"_s}));
+    EXPECT_EQ(list.texts(),
+              QStringList({u"apfel"_s, u"zuerst"_s, u"Apfel"_s, u"Äpfel"_s, u"Bär"_s, u"Zebra"_s}));
 }
 
 // Adding many at once must give exactly what adding them one by one gives.
 TEST(ListBox, AddingManyAtOnceEqualsAddingOneByOne)
 {
-    const QStringList texts = {u"b"_s, u"Äpfel"_s, u"apfel"_s, u"B"_s, u"Apfel"_s, u"zebra"_s, u""_s, u"10"_s, u"9"_s};
+    const QStringList texts = {u"b"_s,     u"Äpfel"_s, u"apfel"_s, u"B"_s, u"Apfel"_s,
+                               u"zebra"_s, u""_s,      u"10"_s,    u"9"_s};
     ListBox oneByOne(ListBox::Order::Sorted);
     for (const QString &text : texts + QStringList{u"c"_s, u"a"_s})
         oneByOne.addText(text);

@@ -27,10 +27,8 @@ public:
     // questionShown gives the caption of the question on display: typed into the password box
     // it opens the editor.
     RandomDialogs(std::uint64_t seed, std::function<QString()> questionShown)
-        : m_random(seed)
-        , m_questionShown(std::move(questionShown))
-    {
-    }
+        : m_random(seed), m_questionShown(std::move(questionShown))
+    { }
 
     int messageBox(const QString &prompt, int style, const QString &title) override
     {
@@ -40,7 +38,8 @@ public:
         return button;
     }
 
-    QString inputBox(const QString &prompt, const QString &title, const QString &defaultText) override
+    QString inputBox(const QString &prompt, const QString &title,
+                     const QString &defaultText) override
     {
         const QString typed = staysInWorkingFolder(pickTyped(defaultText));
         m_shown.push_back({prompt, title, 0, MsgBox::Ok, typed});
@@ -58,12 +57,21 @@ private:
         // Cancel (""), numbers in and out of every range, junk, file names, and a name in a
         // missing folder, which a save must refuse.
         static const QStringList texts = {
-            QString(),        QStringLiteral("10"),    QStringLiteral("25"),
-            QStringLiteral("50"), QStringLiteral("7"),  QStringLiteral("12.5"),
-            QStringLiteral("-3"), QStringLiteral("1e9"), QStringLiteral("&H1F"),
-            QStringLiteral("abc"), QStringLiteral("  "), QStringLiteral("Ä Ö Ü ß"),
-            QStringLiteral("gesichert.txt"), QStringLiteral("ZELMERK.INI"),
-            QStringLiteral("Ordner/fehlt.txt"),
+                QString(),
+                QStringLiteral("10"),
+                QStringLiteral("25"),
+                QStringLiteral("50"),
+                QStringLiteral("7"),
+                QStringLiteral("12.5"),
+                QStringLiteral("-3"),
+                QStringLiteral("1e9"),
+                QStringLiteral("&H1F"),
+                QStringLiteral("abc"),
+                QStringLiteral("  "),
+                QStringLiteral("Ä Ö Ü ß"),
+                QStringLiteral("gesichert.txt"),
+                QStringLiteral("ZELMERK.INI"),
+                QStringLiteral("Ordner/fehlt.txt"),
         };
         switch (m_random.below(4)) {
         case 0:

@@ -8,10 +8,10 @@
 class SeededRandom final : public RandomSource
 {
 public:
-    explicit SeededRandom(std::uint64_t seed) : m_random(seed) {}
+    explicit SeededRandom(std::uint64_t seed) : m_random(seed) { }
 
     double next() override { return m_random.unit(); }
-    void reseedFromClock() override {}
+    void reseedFromClock() override { }
 
 private:
     SoakRandom m_random;

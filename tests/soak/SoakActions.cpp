@@ -23,7 +23,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-template <typename Window>
+template<typename Window>
 struct Button
 {
     PictureButton *Window::*button;
@@ -33,6 +33,7 @@ struct Button
 
 // "Editor" comes up often, so that the password (right now and then) lets the soak into the
 // editor; "Beenden" seldom, so that a run lasts a while.
+// clang-format off
 const std::vector<Button<Form1>> mainButtons = {
     {&Form1::Bild1, "Bild1", 1},   {&Form1::Bild2, "Bild2", 4},   {&Form1::Bild3, "Bild3", 4},
     {&Form1::Bild4, "Bild4", 8},   {&Form1::Bild5, "Bild5", 2},   {&Form1::Bild6, "Bild6", 2},
@@ -40,14 +41,17 @@ const std::vector<Button<Form1>> mainButtons = {
     {&Form1::Bild10, "Bild10", 3}, {&Form1::Bild11, "Bild11", 2}, {&Form1::Bild12, "Bild12", 5},
     {&Form1::Bild13, "Bild13", 5}, {&Form1::Bild14, "Bild14", 1}, {&Form1::Bild15, "Bild15", 2},
 };
+// clang-format on
 
 // The two ways out seldom, so that the soak stays in the editor for a while.
+// clang-format off
 const std::vector<Button<Form2>> editorButtons = {
     {&Form2::Bild1, "Bild1", 1},   {&Form2::Bild2, "Bild2", 2},   {&Form2::Bild3, "Bild3", 4},
     {&Form2::Bild4, "Bild4", 10},  {&Form2::Bild5, "Bild5", 2},   {&Form2::Bild6, "Bild6", 1},
     {&Form2::Bild7, "Bild7", 1},   {&Form2::Bild8, "Bild8", 2},   {&Form2::Bild9, "Bild9", 2},
     {&Form2::Bild10, "Bild10", 1}, {&Form2::Bild11, "Bild11", 3}, {&Form2::Bild12, "Bild12", 3},
 };
+// clang-format on
 
 struct Key
 {
@@ -56,6 +60,7 @@ struct Key
 };
 
 // Arrows, Enter and Insert are the quiz's own keys; the others must do nothing there.
+// clang-format off
 const std::vector<Key> keys = {
     {Qt::Key_Left, 4},   {Qt::Key_Right, 4},  {Qt::Key_Up, 2},        {Qt::Key_Down, 2},
     {Qt::Key_Return, 4}, {Qt::Key_Enter, 1},  {Qt::Key_Insert, 2},    {Qt::Key_Escape, 1},
@@ -63,6 +68,7 @@ const std::vector<Key> keys = {
     {Qt::Key_Home, 1},   {Qt::Key_End, 1},    {Qt::Key_Backspace, 1}, {Qt::Key_Delete, 1},
     {Qt::Key_A, 1},      {Qt::Key_Z, 1},      {Qt::Key_5, 1},
 };
+// clang-format on
 
 QString clicked(const QString &control, bool done)
 {
@@ -81,12 +87,14 @@ QString clickOneOf(SoakWorld &world, const std::vector<NamedControl> &controls)
     return clicked(choice.name, UserInput::click(*choice.widget));
 }
 
-template <typename Window>
+template<typename Window>
 QString clickButton(Window &window, const char *windowName, const Button<Window> &choice)
 {
     PictureButton *button = window.*choice.button;
     const bool done = UserInput::click(*button);
-    return clicked(u"%1.%2 (%3)"_s.arg(QLatin1String(windowName), QLatin1String(choice.name), button->toolTip()), done);
+    return clicked(u"%1.%2 (%3)"_s.arg(QLatin1String(windowName), QLatin1String(choice.name),
+                                       button->toolTip()),
+                   done);
 }
 
 QString clickRow(ListBox &list, const QString &name, SoakWorld &world, double doubleClickChance)
@@ -98,7 +106,9 @@ QString clickRow(ListBox &list, const QString &name, SoakWorld &world, double do
     const bool twice = world.dice.chance(doubleClickChance);
     if (!UserInput::clickRow(list, row, twice))
         return {};
-    return u"%1 %2 row %3 \"%4\""_s.arg(twice ? u"double-click"_s : u"click"_s, name).arg(row).arg(text);
+    return u"%1 %2 row %3 \"%4\""_s.arg(twice ? u"double-click"_s : u"click"_s, name)
+            .arg(row)
+            .arg(text);
 }
 
 QString mainButton(SoakWorld &world)
@@ -115,13 +125,17 @@ QString mainFileList(SoakWorld &world)
 QString mainLabel(SoakWorld &world)
 {
     Form1 &main = world.main();
-    return clickOneOf(world, {{main.Bezeichnung10, u"Form1.Bezeichnung10"_s}, {main.Bezeichnung11, u"Form1.Bezeichnung11"_s}});
+    return clickOneOf(world,
+                      {{main.Bezeichnung10, u"Form1.Bezeichnung10"_s},
+                       {main.Bezeichnung11, u"Form1.Bezeichnung11"_s}});
 }
 
 QString aboutBox(SoakWorld &world)
 {
     ZELLABEL &about = world.aboutBox();
-    return clickOneOf(world, {{about.Bezeichnung1, u"ZELLABEL.Bezeichnung1"_s}, {about.Bild1, u"ZELLABEL.Bild1"_s}});
+    return clickOneOf(
+            world,
+            {{about.Bezeichnung1, u"ZELLABEL.Bezeichnung1"_s}, {about.Bild1, u"ZELLABEL.Bild1"_s}});
 }
 
 QString editorButton(SoakWorld &world)
@@ -143,12 +157,14 @@ QString editorButton(SoakWorld &world)
 // pairs (duplicates), numbered entries that are new until they come up a second time, and "".
 QString entryText(SoakRandom &dice)
 {
+    // clang-format off
     static const QStringList texts = {
         u"Hund"_s, u"Katze"_s, u"Ärger über Öl"_s, u"Straße"_s, u"  "_s, u" vorne Blanke"_s,
         u"hinten Blanke "_s, u"x"_s, u"Tab\tText"_s, u"Zeile\r\nzwei"_s, u"€ und łódź"_s,
         u"😀"_s, u"ÄÖÜäöüß"_s, u"Wie viele Windstärken gibt es?"_s, u"Es gibt 12 Windstärken."_s,
         QString(200, u'w'),
     };
+    // clang-format on
     const int roll = dice.below(10);
     if (roll == 0)
         return {};
@@ -166,7 +182,7 @@ QString editorTyping(SoakWorld &world)
     if (!UserInput::enterText(question ? *editor.Text1 : *editor.Text2, text, replacing))
         return {};
     return u"%1 \"%2\" into Form2.%3"_s.arg(replacing ? u"replace with"_s : u"type"_s, text,
-                                             question ? u"Text1"_s : u"Text2"_s);
+                                            question ? u"Text1"_s : u"Text2"_s);
 }
 
 QString editorList(SoakWorld &world)
@@ -190,13 +206,17 @@ QString editorFileList(SoakWorld &world)
 QString editorLabel(SoakWorld &world)
 {
     Form2 &editor = world.editor();
-    return clickOneOf(world, {{editor.Bezeichnung3, u"Form2.Bezeichnung3"_s}, {editor.Bezeichnung4, u"Form2.Bezeichnung4"_s}});
+    return clickOneOf(world,
+                      {{editor.Bezeichnung3, u"Form2.Bezeichnung3"_s},
+                       {editor.Bezeichnung4, u"Form2.Bezeichnung4"_s}});
 }
 
 QString editorCheckBox(SoakWorld &world)
 {
     Form2 &editor = world.editor();
-    return clickOneOf(world, {{editor.Kontroll1, u"Form2.Kontroll1"_s}, {editor.Kontroll2, u"Form2.Kontroll2"_s}});
+    return clickOneOf(
+            world,
+            {{editor.Kontroll1, u"Form2.Kontroll1"_s}, {editor.Kontroll2, u"Form2.Kontroll2"_s}});
 }
 
 // The window the keyboard talks to: the active one, or the one shown when none is active.
@@ -222,7 +242,8 @@ QString keyPress(SoakWorld &world)
         return {};
     const Qt::Key key = world.dice.pickWeighted(keys).key;
     UserInput::pressKey(*window, key);
-    return u"key %1 in %2"_s.arg(QKeySequence(key).toString(), QLatin1String(window->metaObject()->className()));
+    return u"key %1 in %2"_s.arg(QKeySequence(key).toString(),
+                                 QLatin1String(window->metaObject()->className()));
 }
 
 QString closeWindow(SoakWorld &world)
@@ -251,6 +272,7 @@ QString diskChange(SoakWorld &world)
 
 const std::vector<SoakAction> &soakActions()
 {
+    // clang-format off
     static const std::vector<SoakAction> actions = {
         {"main window button", 40, mainButton},
         {"main window file list", 10, mainFileList},
@@ -267,5 +289,6 @@ const std::vector<SoakAction> &soakActions()
         {"window frame", 2, closeWindow},
         {"disk change", 1, diskChange},
     };
+    // clang-format on
     return actions;
 }

@@ -10,11 +10,13 @@ namespace SoakCatalogues {
 
 namespace {
 
+// clang-format off
 const QStringList latinWords = {
     u"Hund"_s, u"Katze"_s, u"Bär"_s, u"Größe"_s, u"Straße"_s, u"Äpfel"_s, u"Öl"_s, u"Übung"_s,
     u"Maß"_s, u"Fuß"_s, u"süß"_s, u"Mädchen"_s, u"Brücke"_s, u"weiß"_s, u"Frühling"_s,
     u"Käse"_s, u"Orkan"_s, u"Abakus"_s, u"Gallone"_s, u"Zahl"_s,
 };
+// clang-format on
 // Beyond Windows-1252 (all but the euro sign), so that only UTF-8 can carry them.
 const QStringList wideWords = {u"€"_s, u"łódź"_s, u"Ωmega"_s, u"漢字"_s, u"😀"_s, u"ğüzel"_s};
 
@@ -118,7 +120,8 @@ QByteArray duplicates(SoakRandom &random)
 {
     QStringList lines;
     for (int i = 0, count = 2 + random.below(15); i < count; ++i)
-        lines << phrase(random, latinWords, random.below(3), u'?') << phrase(random, latinWords, random.below(3), u'.');
+        lines << phrase(random, latinWords, random.below(3), u'?')
+              << phrase(random, latinWords, random.below(3), u'.');
     return fileOf(lines);
 }
 
@@ -152,23 +155,27 @@ struct NamedKind
 };
 
 // Each name starts out as a file of its own kind, so that every kind is there from the start.
+// clang-format off
 constexpr std::array<NamedKind, 11> startingKinds = {{
     {u"tiere.txt", sound},         {u"Zahlen.txt", sound},         {u"STAEDTE.TXT", large},
     {u"umlaute.txt", utf8},        {u"kaputt.txt", oddLineCount},  {u"haelften.txt", emptyHalves},
     {u"leer.TXT", noPairs},        {u"zeilenenden.txt", loneLineEnds}, {u"doppelt.txt", duplicates},
     {u"blanks.txt", blanks},       {u"binaer.txt", junk},
 }};
+// clang-format on
 
 } // namespace
 
 const QStringList &fileNames()
 {
+    // clang-format off
     static const QStringList names = [] {
         QStringList all;
         for (const NamedKind &kind : startingKinds)
             all << QString::fromUtf16(kind.name);
         return all;
     }();
+    // clang-format on
     return names;
 }
 
@@ -184,7 +191,8 @@ std::vector<std::pair<QString, QByteArray>> startingFiles(SoakRandom &random)
 QByteArray randomFile(SoakRandom &random)
 {
     static constexpr std::array<Generator, 11> generators = {
-        sound, sound, large, utf8, oddLineCount, emptyHalves, noPairs, loneLineEnds, duplicates, blanks, junk,
+            sound,   sound,        large,      utf8,   oddLineCount, emptyHalves,
+            noPairs, loneLineEnds, duplicates, blanks, junk,
     };
     return random.pick(generators)(random);
 }

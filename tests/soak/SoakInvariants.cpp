@@ -27,23 +27,27 @@ QString quoted(const QString &text)
 
 // Quitting with Yes, and only that, ends the run; otherwise exactly one of the two main windows
 // is on the screen.
-void checkRunning(SoakWorld &world, const std::vector<RandomDialogs::Box> &boxes, int ends, QStringList &broken)
+void checkRunning(SoakWorld &world, const std::vector<RandomDialogs::Box> &boxes, int ends,
+                  QStringList &broken)
 {
-    const auto quitYes = std::count_if(boxes.begin(), boxes.end(), [](const RandomDialogs::Box &box) {
-        return box.prompt == u"Das Programm beenden?\r"_s && box.button == MsgBox::Yes;
-    });
+    const auto quitYes =
+            std::count_if(boxes.begin(), boxes.end(), [](const RandomDialogs::Box &box) {
+                return box.prompt == u"Das Programm beenden?\r"_s && box.button == MsgBox::Yes;
+            });
     if (ends != quitYes)
-        broken << u"the program ended %1 time(s) after %2 quit question(s) answered Yes"_s.arg(ends).arg(quitYes);
+        broken << u"the program ended %1 time(s) after %2 quit question(s) answered Yes"_s.arg(ends)
+                          .arg(quitYes);
     if (ends == 0 && world.main().isVisible() == world.editor().isVisible())
-        broken << u"main window shown: %1, editor shown: %2"_s.arg(world.main().isVisible()).arg(world.editor().isVisible());
+        broken << u"main window shown: %1, editor shown: %2"_s.arg(world.main().isVisible())
+                          .arg(world.editor().isVisible());
 }
 
 void checkCounters(Form1 &main, QStringList &broken)
 {
     const std::pair<const QLabel *, QString> counters[] = {
-        {main.Bezeichnung3, u"right answers in the practice set"_s},
-        {main.Bezeichnung8, u"wrong answers"_s},
-        {main.Bezeichnung9, u"right answers"_s},
+            {main.Bezeichnung3, u"right answers in the practice set"_s},
+            {main.Bezeichnung8, u"wrong answers"_s},
+            {main.Bezeichnung9, u"right answers"_s},
     };
     for (const auto &[counter, meaning] : counters) {
         if (!isWholeNumberFrom(counter->text(), 0))
@@ -58,8 +62,10 @@ void checkCounters(Form1 &main, QStringList &broken)
         return;
     }
     const QString position = main.Bezeichnung5->text();
-    if (!isWholeNumberFrom(position, 0) || numericValue(position) > std::max(numericValue(last), 0.0))
-        broken << u"the browse position reads %1 with the last index %2"_s.arg(quoted(position), last);
+    if (!isWholeNumberFrom(position, 0)
+        || numericValue(position) > std::max(numericValue(last), 0.0))
+        broken << u"the browse position reads %1 with the last index %2"_s.arg(quoted(position),
+                                                                               last);
 }
 
 void checkPairs(SoakWorld &world, QStringList &broken)
@@ -68,12 +74,14 @@ void checkPairs(SoakWorld &world, QStringList &broken)
     const QStringList &questions = editor.Liste1->texts();
     const QStringList &answers = editor.Liste2->texts();
     if (questions.size() != answers.size()) {
-        broken << u"the catalogue holds %1 questions and %2 answers"_s.arg(questions.size()).arg(answers.size());
+        broken << u"the catalogue holds %1 questions and %2 answers"_s.arg(questions.size())
+                          .arg(answers.size());
         return;
     }
     for (qsizetype i = 0; i < questions.size(); ++i) {
         if (!world.known.hasPair(questions[i], answers[i])) {
-            broken << u"pair %1 came from nowhere: %2 / %3"_s.arg(i).arg(quoted(questions[i]), quoted(answers[i]));
+            broken << u"pair %1 came from nowhere: %2 / %3"_s.arg(i).arg(quoted(questions[i]),
+                                                                         quoted(answers[i]));
             return;
         }
     }
@@ -97,7 +105,8 @@ void checkDisplay(SoakWorld &world, QStringList &broken)
 
 } // namespace
 
-QStringList brokenInvariants(SoakWorld &world, const std::vector<RandomDialogs::Box> &boxes, int ends)
+QStringList brokenInvariants(SoakWorld &world, const std::vector<RandomDialogs::Box> &boxes,
+                             int ends)
 {
     QStringList broken;
     checkRunning(world, boxes, ends, broken);
@@ -105,6 +114,7 @@ QStringList brokenInvariants(SoakWorld &world, const std::vector<RandomDialogs::
     checkPairs(world, broken);
     checkDisplay(world, broken);
     if (!world.printer.pending.isEmpty())
-        broken << u"a print job of %1 line(s) was begun and never ended"_s.arg(world.printer.pending.size());
+        broken << u"a print job of %1 line(s) was begun and never ended"_s.arg(
+                world.printer.pending.size());
     return broken;
 }

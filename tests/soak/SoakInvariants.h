@@ -9,4 +9,5 @@ class SoakWorld;
 
 // What must hold after every action, one line for each rule that is broken, none when all hold.
 // `boxes` are the boxes the action showed, `ends` the runs of the end handler during it.
-QStringList brokenInvariants(SoakWorld &world, const std::vector<RandomDialogs::Box> &boxes, int ends);
+QStringList brokenInvariants(SoakWorld &world, const std::vector<RandomDialogs::Box> &boxes,
+                             int ends);

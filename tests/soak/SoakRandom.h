@@ -7,7 +7,7 @@
 class SoakRandom
 {
 public:
-    explicit SoakRandom(std::uint64_t seed) : m_engine(seed) {}
+    explicit SoakRandom(std::uint64_t seed) : m_engine(seed) { }
 
     // 0 <= result < count; count must be positive.
     int below(int count) { return int(m_engine() % std::uint64_t(count)); }
@@ -17,14 +17,14 @@ public:
     // 53 random bits: uniform in [0, 1), never 1.
     double unit() { return double(m_engine() >> 11) * 0x1.0p-53; }
 
-    template <typename Container>
+    template<typename Container>
     const auto &pick(const Container &items)
     {
         return items[below(int(std::size(items)))];
     }
 
     // Items with a `weight`: each comes up in proportion to it.
-    template <typename Container>
+    template<typename Container>
     const auto &pickWeighted(const Container &items)
     {
         int total = 0;

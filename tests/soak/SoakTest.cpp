@@ -75,7 +75,8 @@ void scriptPrinter(SoakWorld &world)
     if (world.dice.chance(0.2)) {
         if (world.dice.chance(0.5))
             world.printer.outcomes << PrintOutcome::Done;
-        world.printer.outcomes << (world.dice.chance(0.5) ? PrintOutcome::NoPrinter : PrintOutcome::Refused);
+        world.printer.outcomes << (world.dice.chance(0.5) ? PrintOutcome::NoPrinter
+                                                          : PrintOutcome::Refused);
     }
 }
 
@@ -95,7 +96,8 @@ struct Coverage
     long loads = 0;
     long cataloguesFinished = 0;
 
-    void count(const Performed &performed, const std::vector<RandomDialogs::Box> &boxes, bool editorShown)
+    void count(const Performed &performed, const std::vector<RandomDialogs::Box> &boxes,
+               bool editorShown)
     {
         ++actionsByKind[performed.kind];
         inEditor += editorShown;
@@ -107,9 +109,10 @@ struct Coverage
 
     void print(long actions, int runs, double seconds) const
     {
-        std::cout << "soak: " << actions << " actions in " << seconds << " s, " << runs << " run(s) of the program, "
-                  << loads << " catalogue loads, " << cataloguesFinished << " catalogues answered to the end, "
-                  << inEditor << " actions with the editor shown\n";
+        std::cout << "soak: " << actions << " actions in " << seconds << " s, " << runs
+                  << " run(s) of the program, " << loads << " catalogue loads, "
+                  << cataloguesFinished << " catalogues answered to the end, " << inEditor
+                  << " actions with the editor shown\n";
         for (const auto &[kind, count] : actionsByKind)
             std::cout << "  " << kind << ": " << count << '\n';
     }
@@ -119,9 +122,7 @@ struct Coverage
 class SoakRun
 {
 public:
-    explicit SoakRun(std::uint64_t seed)
-        : m_seed(seed)
-        , m_world(seed)
+    explicit SoakRun(std::uint64_t seed) : m_seed(seed), m_world(seed)
     {
         m_world.start();
         m_clock.start();
@@ -166,11 +167,13 @@ private:
     std::string failureReport(long action, const Performed &performed, const QStringList &broken,
                               const std::vector<RandomDialogs::Box> &boxes) const
     {
-        QString report = u"seed %1, action %2 (%3: %4)\n"_s.arg(m_seed).arg(action).arg(QLatin1String(performed.kind), performed.what);
+        QString report = u"seed %1, action %2 (%3: %4)\n"_s.arg(m_seed).arg(action).arg(
+                QLatin1String(performed.kind), performed.what);
         for (const QString &line : broken)
             report += u"  broken: "_s + line + u'\n';
         for (const RandomDialogs::Box &box : boxes) {
-            report += u"  box \"%1\": %2 -> %3"_s.arg(box.title, box.prompt.trimmed()).arg(box.button);
+            report += u"  box \"%1\": %2 -> %3"_s.arg(box.title, box.prompt.trimmed())
+                              .arg(box.button);
             if (!box.typed.isNull())
                 report += u" typed \""_s + box.typed + u'"';
             report += u'\n';
@@ -178,7 +181,10 @@ private:
         report += u"  the actions before it, latest last:\n"_s;
         for (const QString &line : m_trace)
             report += u"    "_s + line + u'\n';
-        report += u"  replay: MERKBOLD_SOAK_SEED=%1 MERKBOLD_SOAK_ACTIONS=%2 <build>/tests/soak/soak_tests\n"_s.arg(m_seed).arg(action);
+        report +=
+                u"  replay: MERKBOLD_SOAK_SEED=%1 MERKBOLD_SOAK_ACTIONS=%2 <build>/tests/soak/soak_tests\n"_s
+                        .arg(m_seed)
+                        .arg(action);
         return report.toStdString();
     }
 

@@ -22,7 +22,8 @@ SoakWorld::SoakWorld(std::uint64_t seed)
     for (const auto &[name, bytes] : SoakCatalogues::startingFiles(dice))
         writeCatalogue(name, bytes);
     // The first run starts with a standard file and printing allowed; the editor changes both.
-    const WriteResult settings = writeSettingsFile(kSettingsFileName.toString(), {u"TIERE.TXT"_s, 1, 1});
+    const WriteResult settings =
+            writeSettingsFile(kSettingsFileName.toString(), {u"TIERE.TXT"_s, 1, 1});
     EXPECT_TRUE(settings.ok) << settings.error.toStdString();
 }
 
@@ -59,7 +60,8 @@ ZELLABEL &SoakWorld::aboutBox()
 void SoakWorld::writeCatalogue(const QString &name, const QByteArray &bytes)
 {
     QFile file(name);
-    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+            && file.write(bytes) == bytes.size();
     EXPECT_TRUE(written) << "cannot write " << name.toStdString();
     known.add(parseCatalogue(bytes).pairs);
 }

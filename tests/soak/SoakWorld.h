@@ -43,7 +43,7 @@ public:
     RecordingPrinter printer;
     RecordingClipboard clipboard;
     KnownPairs known;
-    int ends = 0;   // runs of the program's end handler
+    int ends = 0; // runs of the program's end handler
     int starts = 0;
 
 private:

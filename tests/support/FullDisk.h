@@ -17,7 +17,8 @@ public:
         m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
         rlimit limited = m_previous;
         limited.rlim_cur = bytes;
-        m_active = m_active && m_previousHandler != SIG_ERR && setrlimit(RLIMIT_FSIZE, &limited) == 0;
+        m_active =
+                m_active && m_previousHandler != SIG_ERR && setrlimit(RLIMIT_FSIZE, &limited) == 0;
     }
 
     ~FullDisk()

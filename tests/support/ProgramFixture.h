@@ -45,13 +45,17 @@ protected:
     }
 
     // Runs before the program starts, in its working folder: the files a test wants there.
-    virtual void prepareWorkDir() {}
+    virtual void prepareWorkDir() { }
 
 public:
-    void writeWorkFile(const QString &name, const QByteArray &bytes) { putFile(workDir.filePath(name), bytes); }
+    void writeWorkFile(const QString &name, const QByteArray &bytes)
+    {
+        putFile(workDir.filePath(name), bytes);
+    }
     QStringList workDirEntries() const
     {
-        return QDir(workDir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        return QDir(workDir.path())
+                .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
     }
 
     QString putCatalogue(const QString &name, const QByteArray &bytes)
@@ -79,7 +83,10 @@ public:
     }
 
     void click(QWidget *widget) { QTest::mouseClick(widget, Qt::LeftButton); }
-    void clickRow(ListBox &list, int row) { QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, rowCentre(list, row)); }
+    void clickRow(ListBox &list, int row)
+    {
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, rowCentre(list, row));
+    }
     void doubleClickRow(ListBox &list, int row)
     {
         clickRow(list, row);
@@ -95,13 +102,15 @@ public:
     // position, wrong answers, right answers.
     QStringList counters()
     {
-        return {main().Bezeichnung3->text(), main().Bezeichnung4->text(), main().Bezeichnung5->text(),
-                main().Bezeichnung8->text(), main().Bezeichnung9->text()};
+        return {main().Bezeichnung3->text(), main().Bezeichnung4->text(),
+                main().Bezeichnung5->text(), main().Bezeichnung8->text(),
+                main().Bezeichnung9->text()};
     }
     // The selected rows of the catalogue's two lists and of the choice list.
     std::vector<int> listSelections()
     {
-        return {editor().Liste1->listIndex(), editor().Liste2->listIndex(), main().Liste2->listIndex()};
+        return {editor().Liste1->listIndex(), editor().Liste2->listIndex(),
+                main().Liste2->listIndex()};
     }
     QStringList sortedChoices()
     {
@@ -118,7 +127,8 @@ public:
     // "Frage i" / "Antwort i" for i from 0.
     void loadNumberedCatalogue(int pairs)
     {
-        setCatalogue(numbered(QStringLiteral("Frage "), 0, pairs - 1), numbered(QStringLiteral("Antwort "), 0, pairs - 1));
+        setCatalogue(numbered(QStringLiteral("Frage "), 0, pairs - 1),
+                     numbered(QStringLiteral("Antwort "), 0, pairs - 1));
     }
 
     // Pages with the arrow keys until the right answer is shown, then confirms with Enter.
@@ -135,15 +145,19 @@ public:
     void expectCountMessage(int pairs, const QString &title)
     {
         dialogs.expectMessage(
-            QStringLiteral("Datensätze dieser Datei:   %1\rProgrammvoreinstellung:   10\r").arg(pairs), title);
+                QStringLiteral("Datensätze dieser Datei:   %1\rProgrammvoreinstellung:   10\r")
+                        .arg(pairs),
+                title);
     }
     void expectWrongAnswerMessage()
     {
-        dialogs.expectMessage(QStringLiteral("Leider falsch, versuch's nochmal!\r"), QStringLiteral("F e h l e r"));
+        dialogs.expectMessage(QStringLiteral("Leider falsch, versuch's nochmal!\r"),
+                              QStringLiteral("F e h l e r"));
     }
     void expectAllAnsweredMessage()
     {
-        dialogs.expectMessage(QStringLiteral("Es wurden alle Fragen beantwortet.\r"), QStringLiteral("Fragekatalog"));
+        dialogs.expectMessage(QStringLiteral("Es wurden alle Fragen beantwortet.\r"),
+                              QStringLiteral("Fragekatalog"));
     }
     void expectKeyboardMessage()
     {

@@ -31,7 +31,10 @@ public:
         m_fontSize = points;
         fontSettings << QStringLiteral("size ") + QString::number(points);
     }
-    void printLine(const QString &text) override { pending.append({text, 0, m_fontName, m_fontSize}); }
+    void printLine(const QString &text) override
+    {
+        pending.append({text, 0, m_fontName, m_fontSize});
+    }
     void printLineAt(int column, const QString &text) override
     {
         pending.append({text, column, m_fontName, m_fontSize});
@@ -43,10 +46,10 @@ public:
         return outcomes.isEmpty() ? PrintOutcome::Done : outcomes.takeFirst();
     }
 
-    QList<Job> jobs;               // ended jobs, in order
-    Job pending;                   // lines of a job not ended yet
-    QStringList fontSettings;      // "name Arial", "size 18", in the order they were made
-    QList<PrintOutcome> outcomes;  // given to the next ended jobs in turn
+    QList<Job> jobs;              // ended jobs, in order
+    Job pending;                  // lines of a job not ended yet
+    QStringList fontSettings;     // "name Arial", "size 18", in the order they were made
+    QList<PrintOutcome> outcomes; // given to the next ended jobs in turn
 
 private:
     QString m_fontName;

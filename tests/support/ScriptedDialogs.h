@@ -23,7 +23,8 @@ public:
         m_expected.push_back({false, prompt, title, style, button, {}, {}});
     }
 
-    void expectInput(const QString &prompt, const QString &title, const QString &defaultText, const QString &typed)
+    void expectInput(const QString &prompt, const QString &title, const QString &defaultText,
+                     const QString &typed)
     {
         m_expected.push_back({true, prompt, title, 0, MsgBox::Ok, defaultText, typed});
     }
@@ -35,7 +36,8 @@ public:
         return box.button;
     }
 
-    QString inputBox(const QString &prompt, const QString &title, const QString &defaultText) override
+    QString inputBox(const QString &prompt, const QString &title,
+                     const QString &defaultText) override
     {
         const Box box = take(true, prompt, title);
         EXPECT_EQ(box.defaultText, defaultText);
@@ -45,17 +47,25 @@ public:
     bool allShown() const { return m_expected.empty(); }
 
 private:
-    struct Box { bool input; QString prompt, title; int style, button; QString defaultText, typed; };
+    struct Box
+    {
+        bool input;
+        QString prompt, title;
+        int style, button;
+        QString defaultText, typed;
+    };
 
     Box take(bool input, const QString &prompt, const QString &title)
     {
         if (m_expected.empty()) {
-            ADD_FAILURE() << "unexpected box: " << title.toStdString() << " / " << prompt.toStdString();
+            ADD_FAILURE() << "unexpected box: " << title.toStdString() << " / "
+                          << prompt.toStdString();
             return {input, prompt, title, 0, MsgBox::Cancel, {}, {}};
         }
         const Box box = m_expected.front();
         m_expected.pop_front();
-        EXPECT_EQ(box.input, input) << (input ? "an input box" : "a message box") << " came instead of another kind";
+        EXPECT_EQ(box.input, input)
+                << (input ? "an input box" : "a message box") << " came instead of another kind";
         EXPECT_EQ(box.prompt, prompt);
         EXPECT_EQ(box.title, title);
         return box;

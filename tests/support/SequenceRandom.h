@@ -8,7 +8,7 @@
 class SequenceRandom final : public RandomSource
 {
 public:
-    explicit SequenceRandom(std::vector<double> values = {0.5}) : m_values(std::move(values)) {}
+    explicit SequenceRandom(std::vector<double> values = {0.5}) : m_values(std::move(values)) { }
 
     double next() override
     {
