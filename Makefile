@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `make run` and `make test` are all a newcomer needs; both install what is missing first.
 BUILD_DIR ?= build
 SANITIZE_DIR ?= build-asan
@@ -5,7 +6,7 @@ JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 CTEST = QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-.PHONY: all deps configure build run test sanitize bench fuzz soak package screenshots clean
+.PHONY: all deps configure build run test sanitize format format-check bench fuzz soak package screenshots clean
 
 all: build
 
@@ -27,7 +28,15 @@ sanitize: deps
 		-DMERKBOLD_SANITIZE=ON >/dev/null
 	@cmake --build $(SANITIZE_DIR) -j $(JOBS)
 
-test: build sanitize
+FORMATTED = $(shell find src tests bench fuzz tools -name '*.cpp' -o -name '*.h')
+
+format:
+	@clang-format -i $(FORMATTED)
+
+format-check: deps
+	@clang-format --dry-run --Werror $(FORMATTED)
+
+test: format-check build sanitize
 	@cd $(BUILD_DIR) && $(CTEST)
 	@cd $(SANITIZE_DIR) && $(CTEST)
 

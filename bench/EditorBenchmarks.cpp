@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Eingaben sichern" looks for the new texts in the whole catalogue; against a plain scan.
 #include "BenchProgram.h"
 #include "CatalogueGenerator.h"

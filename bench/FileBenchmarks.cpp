@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the largest catalogue, against merely reading its bytes and cutting them into lines.
 #include "CatalogueGenerator.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading catalogues the way a child does: a click in the main window's file list.
 #include "BenchProgram.h"
 #include "CatalogueGenerator.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Resident memory that loading the largest catalogue through the main window's file list adds,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cost of one right answer must not grow with the catalogue.
 #include "BenchProgram.h"
 #include "CatalogueGenerator.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up as a whole process, against a process that shows one empty Qt window.
 #include <QCoreApplication>
 #include <QDir>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // `make bench`: every figure, then one line per ratio against its baseline of the same run.
 #include "MemoryFigure.h"
 #include "RatioReport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The least a Qt Widgets program does: one empty window, painted once; then it ends. The
 // baseline of the start-up benchmark.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own start-up, up to the main window's first paint; then it ends. Only the
 // start-up benchmark runs it.
 #include "app/DesktopServices.h"

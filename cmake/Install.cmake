@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Where the program, its menu entry, icon, metadata and example catalogues go on install, and
 # the Debian package that carries them.
 include(GNUInstallDirs)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes, as a catalogue file: reading must not fail on them, must give row-parallel pairs
 // without an empty half, and writing those pairs back must read back the same.
 #include "catalogue/CatalogueFile.h"

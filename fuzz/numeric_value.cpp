@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any text: its number is finite, and the text of a number reads back as that number.
 #include "platform/NumericValue.h"
 

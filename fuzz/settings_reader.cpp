@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes, as a settings file: reading gives switches within their range, and settings that
 // were read are written so that they read back the same.
 #include "catalogue/SettingsFile.h"

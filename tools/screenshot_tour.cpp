@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drives the real windows into the states the README shows, by the same keys and clicks a user
 // gives, and saves a picture of each: the main window at start, with the help panel open, the
 // about box, the editor's file panel, and the editor with a catalogue loaded and one pair taken

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's output of the current cards: on paper, questions on the front of the
 // sheet and answers on its back, or on the clipboard.
 #include "Form1.h"

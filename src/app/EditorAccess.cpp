@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The way into the editor. The password is the question on display, so it changes with
 // every question; an empty input never counts, not even while no question is shown.
 #include "Form1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's file browser: picking a catalogue file replaces the live catalogue and
 // starts a new practice set over it.
 #include "CatalogueLoading.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A screen reader reads a label's text as its name; the description says what the text is, so
 // a counter is heard as "1, Falsche Antworten" rather than as a bare number.
 #include "Form1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help panel: a large label that lies beside the window while closed and over the
 // question area while open. Its position is the only record of which it is.
 #include "Form1.h"

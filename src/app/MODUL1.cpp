@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "MODUL1.h"
 
 #include "CatalogueLoading.h"

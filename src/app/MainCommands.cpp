@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Wiring of the main window's command buttons, and the about box.
 #include "Form1.h"
 #include "Program.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The question count: how many pairs one practice set holds.
 #include "Form1.h"
 #include "Program.h"

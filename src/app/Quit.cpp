@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Leaving the program: "Beenden", Esc and the window frame all ask the same question.
 #include "Form1.h"
 #include "Program.h"

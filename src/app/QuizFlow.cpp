@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The quiz itself: building practice sets, judging answers, paging, the work mode.
 #include "Form1.h"
 #include "MODUL1.h"

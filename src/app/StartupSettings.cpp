@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file read once after start-up: the default catalogue and the editor's two
 // switches.
 #include "Form1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Error and solution rates of the answers given since the counters were last set to "0".
 #include "Form1.h"
 #include "Program.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Editing single pairs of the catalogue: taking a pair into the input boxes, adding a typed
 // pair, emptying an input box, deleting the selected pair.
 #include "Form2.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's own file panel: loading a catalogue file into the editor, choosing the standard
 // file the main window loads at start-up, and emptying the catalogue for a new one.
 #include "Form2.h"

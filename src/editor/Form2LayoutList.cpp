@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening the layout list for printing or copying, and its entries, which come back with every
 // activation of the window.
 #include "Form2.h"

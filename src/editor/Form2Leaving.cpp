@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's help message and the two ways back to the quiz.
 #include "Form2.h"
 

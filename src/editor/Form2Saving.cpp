@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving the catalogue as a catalogue file under a name the user types.
 #include "Form2.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's output of the whole catalogue in the layout double-clicked in its layout list.
 #include "Form2.h"
 

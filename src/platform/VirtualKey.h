@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The key codes the quiz reacts to. Qt's own key values differ (its "+" is 43, the code of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's file browser on a folder of catalogue files, including files nobody meant as
 // a catalogue: nothing blocks, nothing crashes, and a file that cannot be read says why.
 #include "support/ProgramFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the one-shot start-up timer makes of the working folder: the settings read, the default
 // catalogue loaded, and no wait and no box where a file is no regular file.
 #include "support/ProgramFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The catalogue file format: lines and records, the two encodings, and whole-file reading.
 #include "catalogue/CatalogueFile.h"
 #include "catalogue/FileAccess.h"

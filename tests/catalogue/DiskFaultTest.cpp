@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every write of the program meets every disk fault: the old file stays byte for byte, nothing
 // else appears on the disk, and the failure comes back with its German reason.
 #include "catalogue/CatalogueFile.h"

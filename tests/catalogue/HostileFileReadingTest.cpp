@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Contents nobody meant as a catalogue or a settings file: huge lines and NUL bytes. FIFOs,
 // devices and files that change under the reader are met through the windows, random bytes
 // by the fuzz targets.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/DirListBox.h"
 #include "platform/DriveListBox.h"
 #include "platform/Drives.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The soak: a long seeded sequence of random user actions on the real windows, every box
 // answered at random, the invariants checked after every action. A failure names the seed and
 // the action, and MERKBOLD_SOAK_SEED with MERKBOLD_SOAK_ACTIONS replays the run up to it.
