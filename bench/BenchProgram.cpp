@@ -20,6 +20,6 @@ BenchProgram::~BenchProgram()
 
 void BenchProgram::setCatalogue(const QStringList &questions, const QStringList &answers)
 {
-    editor().Liste1->setTexts(questions);
-    editor().Liste2->setTexts(answers);
+    editor().questionList->setTexts(questions);
+    editor().answerList->setTexts(answers);
 }

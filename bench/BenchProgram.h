@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/Form1.h"
+#include "app/MainWindow.h"
 #include "app/Program.h"
-#include "editor/Form2.h"
+#include "editor/EditorWindow.h"
 #include "platform/Dialogs.h"
 #include "platform/RandomSource.h"
 #include "support/RecordingClipboard.h"
@@ -35,8 +35,8 @@ public:
     BenchProgram();
     ~BenchProgram();
 
-    Form1 &main() { return m_program->form1(); }
-    Form2 &editor() { return m_program->form2(); }
+    MainWindow &main() { return m_program->mainWindow(); }
+    EditorWindow &editor() { return m_program->editorWindow(); }
     const QString &folder() const { return m_folderPath; }
 
     // Puts a catalogue straight into the editor's lists, as a loader does.

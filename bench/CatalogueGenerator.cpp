@@ -46,7 +46,7 @@ Catalogue generateCatalogue(int pairs)
 QString writeGeneratedCatalogue(const QString &folder, int pairs)
 {
     const QString path = QDir(folder).filePath(u"KATALOG%1.TXT"_s.arg(pairs));
-    const WriteResult written = KatalogdateiSchreiben(path, generateCatalogue(pairs));
+    const WriteResult written = writeCatalogueFile(path, generateCatalogue(pairs));
     if (!written.ok)
         throw std::runtime_error(written.error.toStdString());
     return path;

@@ -25,16 +25,16 @@ void EingabenSichern(benchmark::State &state)
     int added = 0;
     // Timed by hand: pausing the benchmark's own clock costs more than a short step itself.
     for (auto _ : state) {
-        program.editor().Text1->setText(u"Neue Frage %1"_s.arg(added));
-        program.editor().Text2->setText(u"Neue Antwort %1"_s.arg(added));
+        program.editor().questionInput->setText(u"Neue Frage %1"_s.arg(added));
+        program.editor().answerInput->setText(u"Neue Antwort %1"_s.arg(added));
         ++added;
         const auto start = std::chrono::steady_clock::now();
-        program.editor().Bild4_Click();
+        program.editor().addPair();
         state.SetIterationTime(
                 std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
         // Back to the same catalogue, so every step searches the same texts.
-        program.editor().Liste1->removeText(pairs);
-        program.editor().Liste2->removeText(pairs);
+        program.editor().questionList->removeText(pairs);
+        program.editor().answerList->removeText(pairs);
     }
 }
 BENCHMARK(EingabenSichern)->UseManualTime()->Unit(benchmark::kMicrosecond);

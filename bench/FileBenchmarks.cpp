@@ -43,7 +43,7 @@ BENCHMARK(SplitLinesOnly)->Unit(benchmark::kMillisecond);
 void ReadLargestCatalogue(benchmark::State &state)
 {
     for (auto _ : state) {
-        const CatalogueReadResult read = KatalogdateiLesen(largestCatalogue());
+        const CatalogueReadResult read = readCatalogueFile(largestCatalogue());
         if (read.pairs.questions.size() != 32767)
             state.SkipWithError("the catalogue did not read completely");
         benchmark::DoNotOptimize(read.pairs.questions.data());

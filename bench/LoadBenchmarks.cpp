@@ -13,7 +13,7 @@ void LoadThroughFileList(benchmark::State &state)
 {
     BenchProgram program;
     writeGeneratedCatalogue(program.folder(), int(state.range(0)));
-    FileListBox *files = program.main().Datei1;
+    FileListBox *files = program.main().fileList;
     files->setPath(program.folder());
     for (auto _ : state) {
         state.PauseTiming();

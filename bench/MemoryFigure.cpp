@@ -29,9 +29,9 @@ double memoryPerFileByte()
 {
     BenchProgram program;
     const QString path = writeGeneratedCatalogue(program.folder(), 32767);
-    program.main().Datei1->setPath(program.folder());
+    program.main().fileList->setPath(program.folder());
     const double before = residentBytes();
-    program.main().Datei1->setListIndex(0);
+    program.main().fileList->setListIndex(0);
     const double after = residentBytes();
     return (after - before) / double(QFileInfo(path).size());
 }

@@ -11,10 +11,10 @@
 
 namespace {
 
-void answerRight(Form1 &main, const Form2 &editor)
+void answerRight(MainWindow &main, const EditorWindow &editor)
 {
-    main.Bezeichnung2->setText(editor.Liste2->text(0));
-    main.Bild13_Click();
+    main.answerDisplay->setText(editor.answerList->text(0));
+    main.confirmAnswer();
 }
 
 void RightAnswer(benchmark::State &state)
@@ -23,13 +23,13 @@ void RightAnswer(benchmark::State &state)
     const Catalogue catalogue = generateCatalogue(pairs);
     BenchProgram program;
     program.setCatalogue(catalogue.questions, catalogue.answers);
-    program.main().AuswahlBilden();
+    program.main().buildPracticeSet();
     for (auto _ : state) {
         // The last pair would end the catalogue; refill before that, untimed.
-        if (program.editor().Liste1->count() < 2) {
+        if (program.editor().questionList->count() < 2) {
             state.PauseTiming();
             program.setCatalogue(catalogue.questions, catalogue.answers);
-            program.main().AuswahlBilden();
+            program.main().buildPracticeSet();
             state.ResumeTiming();
         }
         answerRight(program.main(), program.editor());
@@ -44,9 +44,9 @@ void WholeCatalogueAnswered(benchmark::State &state)
     for (auto _ : state) {
         BenchProgram program;
         program.setCatalogue(catalogue.questions, catalogue.answers);
-        program.main().AuswahlBilden();
+        program.main().buildPracticeSet();
         const auto start = std::chrono::steady_clock::now();
-        while (program.editor().Liste1->count() > 1)
+        while (program.editor().questionList->count() > 1)
             answerRight(program.main(), program.editor());
         state.SetIterationTime(
                 std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());

@@ -2,7 +2,7 @@
 // The program's own start-up, up to the main window's first paint; then it ends. Only the
 // start-up benchmark runs it.
 #include "app/DesktopServices.h"
-#include "app/Form1.h"
+#include "app/MainWindow.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -29,7 +29,7 @@ int main(int argc, char *argv[])
     DesktopServices desktop;
     Program program(desktop.services());
     FirstPaint firstPaint;
-    program.form1().installEventFilter(&firstPaint);
+    program.mainWindow().installEventFilter(&firstPaint);
     program.start();
     return QApplication::exec();
 }

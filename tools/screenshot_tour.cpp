@@ -8,10 +8,10 @@
 // Usage: screenshot_tour OUTPUT_FOLDER CATALOGUE_FILE
 // Run it in a working folder that holds the catalogue file and no settings file, so the start
 // is the one a new user sees; QT_SCALE_FACTOR sets the scale of the pictures.
-#include "about/ZELLABEL.h"
+#include "about/AboutBox.h"
 #include "app/DesktopServices.h"
-#include "app/Form1.h"
-#include "editor/Form2.h"
+#include "app/MainWindow.h"
+#include "editor/EditorWindow.h"
 #include "platform/Dialogs.h"
 #include "platform/FileListBox.h"
 #include "platform/ListBox.h"
@@ -116,41 +116,41 @@ void doubleClickRow(ListBox &list, int row)
     QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, rowCentre(list, row));
 }
 
-void visitMainWindow(Form1 &main, const QDir &folder)
+void visitMainWindow(MainWindow &main, const QDir &folder)
 {
-    require(QTest::qWaitFor([&] { return !main.Zeit1->isActive(); }, 5000),
+    require(QTest::qWaitFor([&] { return !main.startupTimer->isActive(); }, 5000),
             u"the start-up timer did not run"_s);
     save(main, folder, u"hauptfenster"_s);
 
     press(main, Qt::Key_F1);
-    require(main.Bezeichnung11->x() == main.Bezeichnung1->x(), u"F1 did not open the help panel"_s);
+    require(main.helpPanel->x() == main.questionDisplay->x(), u"F1 did not open the help panel"_s);
     save(main, folder, u"hilfe"_s);
     press(main, Qt::Key_F1);
 }
 
 void visitAboutBox(Program &program, const QDir &folder)
 {
-    QTest::mouseClick(program.form1().Bild14, Qt::LeftButton);
-    ZELLABEL &about = program.zellabel();
+    QTest::mouseClick(program.mainWindow().aboutButton, Qt::LeftButton);
+    AboutBox &about = program.aboutBox();
     require(QTest::qWaitForWindowActive(&about), u"the about box did not come up"_s);
     save(about, folder, u"programm-info"_s);
-    QTest::mouseClick(about.Bild1, Qt::LeftButton);
+    QTest::mouseClick(about.closeButton, Qt::LeftButton);
 }
 
 void visitEditor(Program &program, const QDir &folder, const QString &catalogue)
 {
-    QTest::mouseClick(program.form1().Bild4, Qt::LeftButton);
-    Form2 &editor = program.form2();
+    QTest::mouseClick(program.mainWindow().editorButton, Qt::LeftButton);
+    EditorWindow &editor = program.editorWindow();
     require(editor.isVisible(), u"the password was refused"_s);
 
-    QTest::mouseClick(editor.Bild12, Qt::LeftButton);
-    const int row = int(editor.Datei1->texts().indexOf(catalogue));
+    QTest::mouseClick(editor.fileMenuButton, Qt::LeftButton);
+    const int row = int(editor.fileList->texts().indexOf(catalogue));
     require(row >= 0, catalogue + u" is not in the editor's file list"_s);
-    clickRow(*editor.Datei1, row);
+    clickRow(*editor.fileList, row);
     save(editor, folder, u"dateiauswahl"_s);
-    doubleClickRow(*editor.Datei1, row);
-    require(editor.Liste1->count() > 1, catalogue + u" did not load"_s);
-    doubleClickRow(*editor.Liste1, 1);
+    doubleClickRow(*editor.fileList, row);
+    require(editor.questionList->count() > 1, catalogue + u" did not load"_s);
+    doubleClickRow(*editor.questionList, 1);
     save(editor, folder, u"editor"_s);
 }
 
@@ -170,10 +170,10 @@ int main(int argc, char *argv[])
     AnsweringDialogs dialogs;
     Program program({dialogs, desktop.random, desktop.printer, desktop.clipboard});
     // The password is the question on display; a user reads it off the window and types it.
-    dialogs.typed = [&program] { return program.form1().Bezeichnung1->text(); };
+    dialogs.typed = [&program] { return program.mainWindow().questionDisplay->text(); };
     program.start();
 
-    visitMainWindow(program.form1(), folder);
+    visitMainWindow(program.mainWindow(), folder);
     visitAboutBox(program, folder);
     visitEditor(program, folder, arguments[2]);
     return 0;

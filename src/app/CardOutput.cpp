@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's output of the current cards: on paper, questions on the front of the
 // sheet and answers on its back, or on the clipboard.
-#include "Form1.h"
+#include "MainWindow.h"
 
 #include "Program.h"
-#include "editor/Form2.h"
+#include "editor/EditorWindow.h"
 #include "output/ClipboardService.h"
 #include "output/FlashCards.h"
 #include "platform/CheckBox.h"
@@ -26,19 +26,19 @@ bool printCardSide(Program &program, const QStringList &catalogueHalf, int count
 
 } // namespace
 
-void Form1::wireCardOutput()
+void MainWindow::wireCardOutput()
 {
-    connect(Bild11, &PictureButton::clicked, this, &Form1::Bild11_Click);
-    connect(Bild15, &PictureButton::clicked, this, &Form1::Bild15_Click);
+    connect(copyButton, &PictureButton::clicked, this, &MainWindow::copyCards);
+    connect(printButton, &PictureButton::clicked, this, &MainWindow::printCards);
 }
 
 // The cards are as many as the choice list offers answers, counted anew for each side.
-void Form1::Bild15_Click()
+void MainWindow::printCards()
 {
     Dialogs &dialogs = m_program.dialogs();
-    Form2 &editor = m_program.form2();
+    EditorWindow &editor = m_program.editorWindow();
     // Ticked (1) and greyed (2) both allow printing.
-    if (editor.Kontroll1->value() == 0) {
+    if (editor.allowPrinting->value() == 0) {
         dialogs.messageBox(u"Druckfunktion wurde gesperrt.\r"_s, MsgBox::OkOnly,
                            u"Datei drucken"_s);
         return;
@@ -46,7 +46,7 @@ void Form1::Bild15_Click()
     if (dialogs.messageBox(u"Fragen für Vorderseite drucken?\r"_s, printQuestionStyle, u"Drucken"_s)
         != MsgBox::Yes)
         return;
-    if (!printCardSide(m_program, editor.Liste1->texts(), Liste2->count()))
+    if (!printCardSide(m_program, editor.questionList->texts(), choiceList->count()))
         return;
     dialogs.messageBox(u"Die Fragen werden gedruckt.\r"_s, MsgBox::OkOnly, u"Drucken ..."_s);
     // The user turns the sheet over before answering.
@@ -54,19 +54,19 @@ void Form1::Bild15_Click()
                            u"Drucken"_s)
         != MsgBox::Yes)
         return;
-    if (!printCardSide(m_program, editor.Liste2->texts(), Liste2->count()))
+    if (!printCardSide(m_program, editor.answerList->texts(), choiceList->count()))
         return;
     dialogs.messageBox(u"Die Antworten werden gedruckt.\r"_s, MsgBox::OkOnly, u"Drucken ..."_s);
 }
 
-void Form1::Bild11_Click()
+void MainWindow::copyCards()
 {
-    const int count = Liste2->count();
+    const int count = choiceList->count();
     if (count < 1)
         return;
-    const Form2 &editor = m_program.form2();
-    m_program.clipboard().replaceText(
-            flashCardClipboardText(editor.Liste1->texts(), editor.Liste2->texts(), count));
+    const EditorWindow &editor = m_program.editorWindow();
+    m_program.clipboard().replaceText(flashCardClipboardText(editor.questionList->texts(),
+                                                             editor.answerList->texts(), count));
     m_program.dialogs().messageBox(u"Fragen und Antworten wurden kopiert.\r"_s, MsgBox::OkOnly,
                                    u"Ablage"_s);
 }

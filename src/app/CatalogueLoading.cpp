@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CatalogueLoading.h"
 
-#include "Form1.h"
-#include "MODUL1.h"
+#include "MainWindow.h"
+#include "QuizProcedures.h"
 #include "Program.h"
-#include "editor/Form2.h"
+#include "editor/EditorWindow.h"
 #include "platform/Caption.h"
 #include "platform/Dialogs.h"
 #include "platform/ListBox.h"
@@ -16,20 +16,20 @@ namespace CatalogueLoading {
 
 void startPractice(Program &program)
 {
-    Form1 &main = program.form1();
-    Form2 &editor = program.form2();
+    MainWindow &main = program.mainWindow();
+    EditorWindow &editor = program.editorWindow();
     // Rows that do not exist are refused, so an empty catalogue stays without a selection.
-    editor.Liste1->setListIndex(0);
-    editor.Liste2->setListIndex(0);
-    main.Liste2->setListIndex(0);
-    setCaptionValue(main.Bezeichnung3, 0);
-    setCaptionValue(main.Bezeichnung4, main.Liste2->count() - 1);
-    setCaptionValue(main.Bezeichnung5, 0);
-    main.Figur1->setWidthTwips(MODUL1::progressStart);
-    setCaptionValue(main.Bezeichnung8, 0);
-    setCaptionValue(main.Bezeichnung9, 0);
-    MODUL1::ErsteFrageZeigen(program);
-    MODUL1::AnzeigeAktualisieren(program);
+    editor.questionList->setListIndex(0);
+    editor.answerList->setListIndex(0);
+    main.choiceList->setListIndex(0);
+    setCaptionValue(main.rightInSetLabel, 0);
+    setCaptionValue(main.lastChoiceRowLabel, main.choiceList->count() - 1);
+    setCaptionValue(main.browsePositionLabel, 0);
+    main.progressBar->setWidthTwips(QuizProcedures::progressStart);
+    setCaptionValue(main.wrongCountLabel, 0);
+    setCaptionValue(main.rightCountLabel, 0);
+    QuizProcedures::showFirstQuestion(program);
+    QuizProcedures::refreshDisplay(program);
 }
 
 void report(Program &program, const QString &fileName, qsizetype pairCount,
@@ -42,7 +42,7 @@ void report(Program &program, const QString &fileName, qsizetype pairCount,
     // The count stands with a blank in the place of its sign.
     dialogs.messageBox(u"Datensätze dieser Datei:  "_s + u' ' + QString::number(pairCount) + u'\r'
                                + u"Programmvoreinstellung:   "_s
-                               + program.form1().Bezeichnung6->text() + u'\r',
+                               + program.mainWindow().questionCountLabel->text() + u'\r',
                        MsgBox::OkOnly, fileName.toUpper());
 }
 

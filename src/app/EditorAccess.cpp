@@ -1,21 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The way into the editor. The password is the question on display, so it changes with
 // every question; an empty input never counts, not even while no question is shown.
-#include "Form1.h"
+#include "MainWindow.h"
 #include "Program.h"
-#include "editor/Form2.h"
+#include "editor/EditorWindow.h"
 #include "platform/Dialogs.h"
 
 #include <QLabel>
 
 using namespace Qt::StringLiterals;
 
-void Form1::Bild4_Click()
+void MainWindow::openEditor()
 {
     const QString typed =
             m_program.dialogs().inputBox(u"Passwort"_s, u"Bitte eingeben:"_s, QString());
-    if (typed.isEmpty() || typed != Bezeichnung1->text())
+    if (typed.isEmpty() || typed != questionDisplay->text())
         return;
     hide();
-    m_program.form2().show();
+    m_program.editorWindow().show();
 }

@@ -3,11 +3,11 @@
 // starts a new practice set over it.
 #include "CatalogueLoading.h"
 #include "FilePanel.h"
-#include "Form1.h"
+#include "MainWindow.h"
 #include "Program.h"
 #include "ProgramTitle.h"
 #include "catalogue/CatalogueFile.h"
-#include "editor/Form2.h"
+#include "editor/EditorWindow.h"
 #include "platform/Caption.h"
 #include "platform/CheckBox.h"
 #include "platform/DirListBox.h"
@@ -43,74 +43,77 @@ QStringList randomChoices(const QStringList &answers, double wanted, RandomSourc
 
 } // namespace
 
-void Form1::setUpFileBrowser()
+void MainWindow::setUpFileBrowser()
 {
-    const FilePanel::Lists lists = FilePanel::createLists(*Bild16, Twips::rect(120, 120, 4095, 315),
-                                                          Twips::rect(120, 480, 4095, 1890),
-                                                          Twips::rect(120, 2400, 4095, 2760));
-    Laufwerk1 = lists.drives;
-    Verzeichnis1 = lists.folders;
-    Datei1 = lists.files;
-    Bild16->raise();
+    const FilePanel::Lists lists = FilePanel::createLists(
+            *fileBrowser, Twips::rect(120, 120, 4095, 315), Twips::rect(120, 480, 4095, 1890),
+            Twips::rect(120, 2400, 4095, 2760));
+    driveList = lists.drives;
+    driveList->setObjectName(u"Laufwerk1"_s);
+    folderList = lists.folders;
+    folderList->setObjectName(u"Verzeichnis1"_s);
+    fileList = lists.files;
+    fileList->setObjectName(u"Datei1"_s);
+    fileBrowser->raise();
 
-    connect(Bild12, &PictureButton::clicked, this, &Form1::Bild12_Click);
-    connect(Laufwerk1, &DriveListBox::Change, this, &Form1::Laufwerk1_Change);
-    connect(Verzeichnis1, &DirListBox::Change, this, &Form1::Verzeichnis1_Change);
-    connect(Datei1, &FileListBox::Click, this, &Form1::Datei1_Click);
+    connect(fileMenuButton, &PictureButton::clicked, this, &MainWindow::toggleFileBrowser);
+    connect(driveList, &DriveListBox::Change, this, &MainWindow::driveChanged);
+    connect(folderList, &DirListBox::Change, this, &MainWindow::folderChanged);
+    connect(fileList, &FileListBox::Click, this, &MainWindow::loadSelectedFile);
 }
 
 // The layout is decided each time the browser opens, by the editor's switch " Laufwerke
 // abblenden": 1 shows the file list alone, 0 all three lists, greyed leaves them as they are.
-void Form1::Bild12_Click()
+void MainWindow::toggleFileBrowser()
 {
-    Bezeichnung10->hide();
-    if (Bild16->isVisible()) {
-        Bild16->hide();
+    standardNotice->hide();
+    if (fileBrowser->isVisible()) {
+        fileBrowser->hide();
         return;
     }
-    const int hideDrives = m_program.form2().Kontroll2->value();
+    const int hideDrives = m_program.editorWindow().hideDrives->value();
     if (hideDrives == 0) {
-        Laufwerk1->show();
-        Verzeichnis1->show();
-        Datei1->setGeometry(Twips::rect(120, 2400, 4095, 2760));
+        driveList->show();
+        folderList->show();
+        fileList->setGeometry(Twips::rect(120, 2400, 4095, 2760));
     } else if (hideDrives == 1) {
-        Laufwerk1->hide();
-        Verzeichnis1->hide();
-        Datei1->setGeometry(Twips::rect(120, 120, 4095, 4905));
+        driveList->hide();
+        folderList->hide();
+        fileList->setGeometry(Twips::rect(120, 120, 4095, 4905));
     }
-    Bild16->show();
+    fileBrowser->show();
 }
 
-void Form1::Laufwerk1_Change()
+void MainWindow::driveChanged()
 {
-    FilePanel::followDrive(*Laufwerk1, *Verzeichnis1, m_program.dialogs());
+    FilePanel::followDrive(*driveList, *folderList, m_program.dialogs());
 }
 
-void Form1::Verzeichnis1_Change()
+void MainWindow::folderChanged()
 {
-    Datei1->setPath(Verzeichnis1->path());
+    fileList->setPath(folderList->path());
 }
 
 // Any change of the selected file, by the user or from code, and a user's click on the
 // selected file load it. A file that cannot be read completely keeps the pairs read before
 // the failure; a load that accepts no pair leaves the catalogue empty and reports 0.
-void Form1::Datei1_Click()
+void MainWindow::loadSelectedFile()
 {
-    Bild16->hide();
+    fileBrowser->hide();
     // With no file selected (the list is empty, or code took the selection away) there is
     // nothing to load, and the catalogue stays as it is.
-    const int selected = Datei1->listIndex();
+    const int selected = fileList->listIndex();
     if (selected < 0)
         return;
-    const QString fileName = Datei1->text(selected);
-    Form2 &editor = m_program.form2();
+    const QString fileName = fileList->text(selected);
+    EditorWindow &editor = m_program.editorWindow();
 
-    CatalogueReadResult read = KatalogdateiLesen(Datei1->filePath(selected));
+    CatalogueReadResult read = readCatalogueFile(fileList->filePath(selected));
     const qsizetype pairCount = read.pairs.questions.size();
-    Liste2->setTexts(
-            randomChoices(read.pairs.answers, captionValue(Bezeichnung6), m_program.random()));
-    editor.Liste1->setTexts(std::move(read.pairs.questions));
-    editor.Liste2->setTexts(std::move(read.pairs.answers));
+    choiceList->setTexts(randomChoices(read.pairs.answers, captionValue(questionCountLabel),
+                                       m_program.random()));
+    editor.questionList->setTexts(std::move(read.pairs.questions));
+    editor.answerList->setTexts(std::move(read.pairs.answers));
     const bool complete = read.outcome == ReadOutcome::Complete;
     setWindowTitle(complete ? programTitle + u"  ( "_s + fileName + u" )"_s : programTitle);
 

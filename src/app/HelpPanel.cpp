@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The help panel: a large label that lies beside the window while closed and over the
 // question area while open. Its position is the only record of which it is.
-#include "Form1.h"
+#include "MainWindow.h"
 #include "Program.h"
 #include "platform/Dialogs.h"
 #include "platform/ListBox.h"
@@ -42,18 +42,18 @@ const QString keyboardPrompt = u"Pfeiltasten zum Blättern\r"
 
 // The panel jumps in and out at once rather than sliding: the keyboard message opens
 // together with it, and a half-way panel would be neither open nor closed.
-void Form1::Bild5_Click()
+void MainWindow::toggleHelp()
 {
-    if (Bezeichnung11->x() == Liste2->x()) {
-        Bezeichnung11->setText(helpText());
-        Bezeichnung11->move(Bezeichnung1->x(), Bezeichnung11->y());
+    if (helpPanel->x() == choiceList->x()) {
+        helpPanel->setText(helpText());
+        helpPanel->move(questionDisplay->x(), helpPanel->y());
         m_program.dialogs().messageBox(keyboardPrompt, MsgBox::OkOnly, u"Tastaturbenutzung"_s);
     } else {
-        Bezeichnung11->move(Liste2->x(), Bezeichnung11->y());
+        helpPanel->move(choiceList->x(), helpPanel->y());
     }
 }
 
-void Form1::Bezeichnung11_Click()
+void MainWindow::closeHelp()
 {
-    Bezeichnung11->move(Liste2->x(), Bezeichnung11->y());
+    helpPanel->move(choiceList->x(), helpPanel->y());
 }

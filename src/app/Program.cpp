@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Program.h"
 
-#include "Form1.h"
-#include "about/ZELLABEL.h"
-#include "editor/Form2.h"
+#include "MainWindow.h"
+#include "about/AboutBox.h"
+#include "editor/EditorWindow.h"
 
 #include <QCoreApplication>
 
@@ -14,38 +14,38 @@ Program::Program(Services services)
 // The main window goes first: it works on the editor's lists until it is gone.
 Program::~Program()
 {
-    m_form1.reset();
-    m_form2.reset();
+    m_mainWindow.reset();
+    m_editorWindow.reset();
 }
 
-Form1 &Program::form1()
+MainWindow &Program::mainWindow()
 {
-    if (!m_form1) {
-        m_form1 = std::make_unique<Form1>(*this);
-        m_form1->Form_Load();
+    if (!m_mainWindow) {
+        m_mainWindow = std::make_unique<MainWindow>(*this);
+        m_mainWindow->load();
     }
-    return *m_form1;
+    return *m_mainWindow;
 }
 
-Form2 &Program::form2()
+EditorWindow &Program::editorWindow()
 {
-    if (!m_form2) {
-        m_form2 = std::make_unique<Form2>(*this);
-        m_form2->Form_Load();
+    if (!m_editorWindow) {
+        m_editorWindow = std::make_unique<EditorWindow>(*this);
+        m_editorWindow->load();
     }
-    return *m_form2;
+    return *m_editorWindow;
 }
 
-ZELLABEL &Program::zellabel()
+AboutBox &Program::aboutBox()
 {
-    if (!m_zellabel)
-        m_zellabel = std::make_unique<ZELLABEL>();
-    return *m_zellabel;
+    if (!m_aboutBox)
+        m_aboutBox = std::make_unique<AboutBox>();
+    return *m_aboutBox;
 }
 
 void Program::start()
 {
-    form1().show();
+    mainWindow().show();
 }
 
 void Program::endProgram()

@@ -8,9 +8,9 @@ class ClipboardService;
 class Dialogs;
 class PrintService;
 class RandomSource;
-class Form1;
-class Form2;
-class ZELLABEL;
+class MainWindow;
+class EditorWindow;
+class AboutBox;
 
 // What reaches outside the process; tests hand in doubles.
 struct Services
@@ -32,9 +32,9 @@ public:
     Program(const Program &) = delete;
     Program &operator=(const Program &) = delete;
 
-    Form1 &form1();
-    Form2 &form2();
-    ZELLABEL &zellabel();
+    MainWindow &mainWindow();
+    EditorWindow &editorWindow();
+    AboutBox &aboutBox();
 
     Dialogs &dialogs() { return m_services.dialogs; }
     RandomSource &random() { return m_services.random; }
@@ -51,8 +51,8 @@ public:
 
 private:
     Services m_services;
-    std::unique_ptr<Form1> m_form1;
-    std::unique_ptr<Form2> m_form2;
-    std::unique_ptr<ZELLABEL> m_zellabel;
+    std::unique_ptr<MainWindow> m_mainWindow;
+    std::unique_ptr<EditorWindow> m_editorWindow;
+    std::unique_ptr<AboutBox> m_aboutBox;
     std::function<void()> m_endHandler;
 };

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The question count: how many pairs one practice set holds.
-#include "Form1.h"
+#include "MainWindow.h"
 #include "Program.h"
 #include "platform/Caption.h"
 #include "platform/Dialogs.h"
@@ -19,11 +19,12 @@ constexpr double mostQuestions = 50;
 // Whatever comes back is taken by its leading number, so Cancel and nonsense both give the
 // lowest count. The count is written with a point for a fraction whatever the locale, so that
 // "12.5" reads back as 12.5 and not as 12. Every answer starts a new practice set.
-void Form1::Bild7_Click()
+void MainWindow::askQuestionCount()
 {
     const QString typed = m_program.dialogs().inputBox(
             u"Anzahl der gleichzeitig geladenen Fragen und Antworten (10 bis 50):"_s,
-            u"Maximale Fragenzahl"_s, Bezeichnung6->text());
-    setCaptionValue(Bezeichnung6, std::clamp(numericValue(typed), fewestQuestions, mostQuestions));
-    AuswahlBilden();
+            u"Maximale Fragenzahl"_s, questionCountLabel->text());
+    setCaptionValue(questionCountLabel,
+                    std::clamp(numericValue(typed), fewestQuestions, mostQuestions));
+    buildPracticeSet();
 }

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Leaving the program: "Beenden", Esc and the window frame all ask the same question.
-#include "Form1.h"
+#include "MainWindow.h"
 #include "Program.h"
 #include "platform/Dialogs.h"
 
@@ -9,7 +9,7 @@
 using namespace Qt::StringLiterals;
 
 // "No" is the default button, so a hasty Enter keeps the program running.
-bool Form1::quitConfirmed()
+bool MainWindow::quitConfirmed()
 {
     return m_program.dialogs().messageBox(u"Das Programm beenden?\r"_s,
                                           MsgBox::YesNo | MsgBox::Critical | MsgBox::DefaultButton2,
@@ -18,13 +18,13 @@ bool Form1::quitConfirmed()
 }
 
 // Nothing is saved on the way out; the settings file is written only by the editor.
-void Form1::Bild1_Click()
+void MainWindow::quit()
 {
     if (quitConfirmed())
         m_program.endProgram();
 }
 
-void Form1::closeEvent(QCloseEvent *event)
+void MainWindow::closeEvent(QCloseEvent *event)
 {
     if (!quitConfirmed()) {
         event->ignore();

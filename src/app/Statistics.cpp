@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Error and solution rates of the answers given since the counters were last set to "0".
-#include "Form1.h"
+#include "MainWindow.h"
 #include "Program.h"
 #include "platform/Caption.h"
 #include "platform/Dialogs.h"
@@ -31,14 +31,14 @@ void reportRate(Program &program, double part, double other, const QString &sent
 
 } // namespace
 
-void Form1::Bild8_Click()
+void MainWindow::showErrorRate()
 {
-    reportRate(m_program, captionValue(Bezeichnung8), captionValue(Bezeichnung9),
+    reportRate(m_program, captionValue(wrongCountLabel), captionValue(rightCountLabel),
                u"Deine Fehlerquote beträgt"_s, u"Fehlerquote"_s);
 }
 
-void Form1::Bild9_Click()
+void MainWindow::showSolutionRate()
 {
-    reportRate(m_program, captionValue(Bezeichnung9), captionValue(Bezeichnung8),
+    reportRate(m_program, captionValue(rightCountLabel), captionValue(wrongCountLabel),
                u"Deine Lösungsquote beträgt"_s, u"Lösungsquote"_s);
 }

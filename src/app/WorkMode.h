@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QString>
 
-// The work mode is the caption of Form1.Bezeichnung7, compared as exact text: a caption that
+// The work mode is the caption of MainWindow.workModeLabel, compared as exact text: a caption that
 // is neither of the two matches neither.
 namespace WorkMode {
 

@@ -86,7 +86,7 @@ CatalogueReadResult parseCatalogue(QByteArrayView bytes)
             QStringView(text), [](QStringView line) { return line.toString(); }, expectedPairs);
 }
 
-CatalogueReadResult KatalogdateiLesen(const QString &path)
+CatalogueReadResult readCatalogueFile(const QString &path)
 {
     const WholeFileRead file = readWholeFile(path, kMaxCatalogueBytes);
     if (file.status == WholeFileRead::Status::TooLarge)
@@ -118,7 +118,7 @@ QByteArray serializeCatalogue(const Catalogue &catalogue)
     return TextFileEncoding::encode(text);
 }
 
-WriteResult KatalogdateiSchreiben(const QString &path, const Catalogue &catalogue)
+WriteResult writeCatalogueFile(const QString &path, const Catalogue &catalogue)
 {
     const QString error = writeWholeFile(path, serializeCatalogue(catalogue));
     return {error.isEmpty(), error};

@@ -38,7 +38,7 @@ struct CatalogueReadResult
 CatalogueReadResult parseCatalogue(QByteArrayView bytes);
 
 // A file larger than 256 MiB is not read: Failed, no pairs, and an error saying it is too large.
-CatalogueReadResult KatalogdateiLesen(const QString &path);
+CatalogueReadResult readCatalogueFile(const QString &path);
 
 QByteArray serializeCatalogue(const Catalogue &catalogue);
 
@@ -49,4 +49,4 @@ struct WriteResult
 };
 
 // Atomic: when the write fails, a file that was there stays as it was.
-WriteResult KatalogdateiSchreiben(const QString &path, const Catalogue &catalogue);
+WriteResult writeCatalogueFile(const QString &path, const Catalogue &catalogue);

@@ -18,14 +18,9 @@
 // (halves to the even one). Anything unusable - no file, fewer than six fields, a value that is
 // no number or lies outside 0..2 - gives all three defaults at once, silently.
 //
-// How the windows use it:
-//   - At start-up (first tick of Form1.Zeit1), EinstellungenLesen calls
-//     readSettingsFile(kSettingsFileName.toString()) and puts the result into Form2: the caption
-//     of Bezeichnung4, the values of Kontroll1 and Kontroll2. It cannot fail: a missing or broken
-//     file already comes back as Settings{}.
-//   - When the editor is left by "Abbruch", EinstellungenSchreiben fills a Settings from the same
-//     three controls and calls writeSettingsFile. When that returns ok == false, error holds the
-//     German reason for a message box titled "Einstellungen"; the editor closes all the same.
+// How the windows use it: shortly after start-up the main window reads the file into the
+// editor's standard-file name and its two switches; leaving the editor by "Abbruch" writes them
+// back, and a failed write is reported in a box titled "Einstellungen".
 // The file name is relative: it lies in the working directory, which the program never changes.
 
 inline constexpr QStringView kSettingsFileName = u"ZELMERK.INI";

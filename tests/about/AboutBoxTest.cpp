@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/ProgramFixture.h"
 
-#include "about/ZELLABEL.h"
+#include "about/AboutBox.h"
 
 #include <QScreen>
 #include <algorithm>
@@ -36,17 +36,17 @@ INSTANTIATE_TEST_SUITE_P(
                 PlacementCase{"LargerThanTheScreen", {3000, 2000}, {3600, 3900}, {-300, -475}}),
         [](const auto &info) { return std::string(info.param.name); });
 
-class AboutBox : public ProgramFixture
+class AboutBoxWindow : public ProgramFixture
 {
 public:
-    ZELLABEL &about() { return program->zellabel(); }
+    AboutBox &about() { return program->aboutBox(); }
 
     // As a user does it: the click on "Autor" activates the main window first.
     void showAbout()
     {
         main().activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&main()));
-        click(main().Bild14);
+        click(main().aboutButton);
         ASSERT_TRUE(QTest::qWaitForWindowActive(&about()));
     }
 
@@ -61,7 +61,7 @@ public:
     {
         const QWidgetList windows = QApplication::topLevelWidgets();
         return std::count_if(windows.begin(), windows.end(),
-                             [](QWidget *w) { return qobject_cast<ZELLABEL *>(w); });
+                             [](QWidget *w) { return qobject_cast<AboutBox *>(w); });
     }
 };
 
@@ -70,11 +70,11 @@ public:
 struct LeaveCase
 {
     const char *name;
-    void (*leave)(AboutBox &);
+    void (*leave)(AboutBoxWindow &);
     bool hides;
 };
 
-class AboutBoxAgain : public AboutBox, public ::testing::WithParamInterface<LeaveCase>
+class AboutBoxAgain : public AboutBoxWindow, public ::testing::WithParamInterface<LeaveCase>
 { };
 
 TEST_P(AboutBoxAgain, ShowsTheSameWindowPlacedAndFilledAnew)
@@ -83,7 +83,7 @@ TEST_P(AboutBoxAgain, ShowsTheSameWindowPlacedAndFilledAnew)
     showAbout();
     EXPECT_EQ(about().frameGeometry().topLeft(), expectedTopLeft());
     about().move(about().pos() + QPoint(37, 21));
-    about().Bezeichnung6->setText(QString());
+    about().usageNotice->setText(QString());
     GetParam().leave(*this);
     EXPECT_EQ(about().isVisible(), !GetParam().hides);
     EXPECT_TRUE(main().isVisible());
@@ -94,27 +94,28 @@ TEST_P(AboutBoxAgain, ShowsTheSameWindowPlacedAndFilledAnew)
     EXPECT_EQ(aboutBoxes(), 1);
     EXPECT_EQ(about().windowTitle(), u"Programm-Info"_s);
     EXPECT_EQ(
-            about().Bezeichnung6->text(),
+            about().usageNotice->text(),
             u"Frei für Schule und Zuhause: Du darfst dieses Programm kostenlos benutzen und weitergeben."_s);
-    EXPECT_EQ(about().Bezeichnung7->text(),
+    EXPECT_EQ(about().makerLines->text(),
               u"ZEL-Merkbold-Projekt\r\nKontakt über die Projektseite"_s);
-    EXPECT_EQ(about().Bezeichnung8->text(), u"Lernkärtchen am Computer"_s);
-    EXPECT_EQ(about().Bezeichnung1->text(), u"O k a y"_s);
-    EXPECT_EQ(about().Bezeichnung2->text() + about().Bezeichnung3->text()
-                      + about().Bezeichnung4->text() + about().Bezeichnung5->text(),
+    EXPECT_EQ(about().webAddress->text(), u"Lernkärtchen am Computer"_s);
+    EXPECT_EQ(about().okayButton->text(), u"O k a y"_s);
+    EXPECT_EQ(about().nameLetterZ->text() + about().nameLetterE->text()
+                      + about().nameLetterL->text() + about().nameRest->text(),
               u"ZEL- Merkbold"_s);
     EXPECT_FALSE(about().isModal());
-    click(main().Bild3);
-    EXPECT_EQ(main().Bezeichnung5->text(), u"1"_s);
+    click(main().forwardButton);
+    EXPECT_EQ(main().browsePositionLabel->text(), u"1"_s);
 }
 
 INSTANTIATE_TEST_SUITE_P(
         Ways, AboutBoxAgain,
-        ::testing::Values(LeaveCase{"Okay", [](AboutBox &t) { t.click(t.about().Bezeichnung1); },
-                                    true},
-                          LeaveCase{"Abbruch", [](AboutBox &t) { t.click(t.about().Bild1); }, true},
-                          LeaveCase{"WindowFrame", [](AboutBox &t) { t.about().close(); }, true},
-                          LeaveCase{"LeftOpen", [](AboutBox &) {}, false}),
+        ::testing::Values(
+                LeaveCase{"Okay", [](AboutBoxWindow &t) { t.click(t.about().okayButton); }, true},
+                LeaveCase{"Abbruch", [](AboutBoxWindow &t) { t.click(t.about().closeButton); },
+                          true},
+                LeaveCase{"WindowFrame", [](AboutBoxWindow &t) { t.about().close(); }, true},
+                LeaveCase{"LeftOpen", [](AboutBoxWindow &) {}, false}),
         [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

@@ -3,7 +3,7 @@
 // and the labels that show the quiz state speak their current text.
 #include "support/ProgramFixture.h"
 
-#include "about/ZELLABEL.h"
+#include "about/AboutBox.h"
 #include "platform/FileListBox.h"
 
 #include <QAccessible>
@@ -89,19 +89,19 @@ struct WindowCase
 
 // clang-format off
 const WindowCase windowCases[] = {
-    {"MainWindow", [](Program &p) -> QWidget & { return p.form1(); },
+    {"MainWindow", [](Program &p) -> QWidget & { return p.mainWindow(); },
      {u"Beenden"_s, u"Dateimenü"_s, u"Arbeitsmodus"_s, u"Drucken"_s, u"Ablage"_s,
       u"Einstellung"_s, u"Hilfetext"_s, u"Löschen"_s, u"Autor"_s, u"Editor"_s, u"Fehler"_s,
       u"Zurück"_s, u"Eingabe"_s, u"Weiter"_s, u"Lösungen"_s, u"Angebotene Antworten"_s,
       u"Laufwerke"_s, u"Ordner"_s, u"Katalogdateien"_s}},
-    {"Editor", [](Program &p) -> QWidget & { return p.form2(); },
+    {"Editor", [](Program &p) -> QWidget & { return p.editorWindow(); },
      {u"Abbruch"_s, u"Abbruch mit Laden"_s, u"Neue Datei"_s, u"Hilfetext"_s, u"Dateimenü"_s,
       u"Frage löschen"_s, u"Eingaben sichern"_s, u"Antwort löschen"_s, u"Zeile löschen"_s,
       u"Drucken ..."_s, u"Ablage ..."_s, u"Listen speichern"_s, u"Keine Standarddatei"_s,
       u" Ausdrucken erlauben"_s, u" Laufwerke abblenden"_s, u"Frage"_s, u"Antwort"_s,
       u"Fragen"_s, u"Antworten"_s, u"Ausgabeformate"_s, u"Laufwerke"_s, u"Ordner"_s,
       u"Katalogdateien"_s}},
-    {"AboutBox", [](Program &p) -> QWidget & { return p.zellabel(); }, {u"Abbruch"_s}},
+    {"AboutBox", [](Program &p) -> QWidget & { return p.aboutBox(); }, {u"Abbruch"_s}},
 };
 // clang-format on
 
@@ -147,29 +147,29 @@ protected:
 
 TEST_F(AccessibleStateLabels, SpeakTheirCurrentTextAndWhatTheyAreAbout)
 {
-    expectSpoken(main().Bezeichnung1, u"Wie viele Windstärken gibt es?"_s, u"Frage"_s);
+    expectSpoken(main().questionDisplay, u"Wie viele Windstärken gibt es?"_s, u"Frage"_s);
     expectSpoken(
-            main().Bezeichnung10,
+            main().standardNotice,
             u"Programm verwendet Standardfragen, bitte jetzt zuerst eine Datei über das Paket-Symbol auswählen und laden ..."_s,
             QString());
-    expectSpoken(program->zellabel().Bezeichnung1, u"Okay"_s, u"Schließt das Fenster"_s);
+    expectSpoken(program->aboutBox().okayButton, u"Okay"_s, u"Schließt das Fenster"_s);
     press(Qt::Key_Right);
-    expectSpoken(main().Bezeichnung2, u"Arabische Mathematiker."_s, u"Antwort"_s);
+    expectSpoken(main().answerDisplay, u"Arabische Mathematiker."_s, u"Antwort"_s);
     expectWrongAnswerMessage();
     press(Qt::Key_Return);
-    expectSpoken(main().Bezeichnung8, u"1"_s, u"Falsche Antworten"_s);
+    expectSpoken(main().wrongCountLabel, u"1"_s, u"Falsche Antworten"_s);
     answerRightByKeyboard();
-    expectSpoken(main().Bezeichnung9, u"1"_s, u"Richtige Antworten"_s);
+    expectSpoken(main().rightCountLabel, u"1"_s, u"Richtige Antworten"_s);
     press(Qt::Key_Insert);
-    expectSpoken(main().Bezeichnung7, u"Lernmodus"_s, u"Arbeitsmodus"_s);
-    editor().Datei1->setListIndex(int(editor().Datei1->texts().indexOf(u"tiere.txt"_s)));
-    click(editor().Bezeichnung3);
-    expectSpoken(editor().Bezeichnung4, u"TIERE.TXT"_s, u"Standarddatei"_s);
+    expectSpoken(main().workModeLabel, u"Lernmodus"_s, u"Arbeitsmodus"_s);
+    editor().fileList->setListIndex(int(editor().fileList->texts().indexOf(u"tiere.txt"_s)));
+    click(editor().standardFileCaption);
+    expectSpoken(editor().standardFileName, u"TIERE.TXT"_s, u"Standarddatei"_s);
 
     expectKeyboardMessage();
     press(Qt::Key_F1);
     const QString help =
-            QAccessible::queryAccessibleInterface(main().Bezeichnung11)->text(QAccessible::Name);
+            QAccessible::queryAccessibleInterface(main().helpPanel)->text(QAccessible::Name);
     EXPECT_TRUE(help.startsWith(
             u"Dieses Programm benutzt du wie deine Lernkärtchen in einem Frage-Antwort-Spiel"_s));
     EXPECT_TRUE(

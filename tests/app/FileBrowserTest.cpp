@@ -32,9 +32,9 @@ public:
     // Opens the browser and clicks the file, as a user would.
     void clickFile(const QString &name)
     {
-        if (!main().Bild16->isVisible())
-            click(main().Bild12);
-        clickRow(*main().Datei1, int(main().Datei1->texts().indexOf(name)));
+        if (!main().fileBrowser->isVisible())
+            click(main().fileMenuButton);
+        clickRow(*main().fileList, int(main().fileList->texts().indexOf(name)));
     }
 };
 
@@ -58,11 +58,11 @@ TEST_P(LoadingAFile, ReplacesTheCatalogueAndStartsAPracticeSet)
     putCatalogue(fileName, numberedCatalogue(load.pairs));
     random = SequenceRandom({0.0, 0.0, 0.9, 0.5});
     // A quiz under way: all of this goes back to its start.
-    main().Bezeichnung3->setText(u"1"_s);
-    main().Bezeichnung5->setText(u"4"_s);
-    main().Bezeichnung8->setText(u"3"_s);
-    main().Bezeichnung9->setText(u"2"_s);
-    main().Figur1->setWidthTwips(2000);
+    main().rightInSetLabel->setText(u"1"_s);
+    main().browsePositionLabel->setText(u"4"_s);
+    main().wrongCountLabel->setText(u"3"_s);
+    main().rightCountLabel->setText(u"2"_s);
+    main().progressBar->setWidthTwips(2000);
 
     expectCountMessage(load.pairs, fileName.toUpper());
     showCatalogues();
@@ -76,13 +76,13 @@ TEST_P(LoadingAFile, ReplacesTheCatalogueAndStartsAPracticeSet)
     EXPECT_EQ(random.reseeds, 0);
     EXPECT_EQ(counters(),
               (QStringList{u"0"_s, QString::number(load.choiceCount - 1), u"0"_s, u"0"_s, u"0"_s}));
-    EXPECT_DOUBLE_EQ(main().Figur1->widthTwips(), 75);
+    EXPECT_DOUBLE_EQ(main().progressBar->widthTwips(), 75);
     EXPECT_EQ(main().windowTitle(), plainTitle + u"  ( "_s + fileName + u" )"_s);
     EXPECT_EQ(question(), u"Frage 0"_s);
-    EXPECT_EQ(answer(), main().Liste2->text(0));
+    EXPECT_EQ(answer(), main().choiceList->text(0));
     EXPECT_EQ(listSelections(), std::vector<int>({0, 0, 0}));
-    EXPECT_FALSE(main().Bild16->isVisible());
-    EXPECT_EQ(main().Bezeichnung7->text(), u"Quizmodus"_s);
+    EXPECT_FALSE(main().fileBrowser->isVisible());
+    EXPECT_EQ(main().workModeLabel->text(), u"Quizmodus"_s);
 }
 
 // 40 000 pairs lie beyond the 16-bit row numbers of old.
@@ -105,7 +105,7 @@ TEST_F(FileBrowser, AUsersClickOnTheSelectedFileLoadsItAgainARemovedSelectionNot
     expectCountMessage(2, u"ZWEI.TXT"_s);
     clickFile(u"ZWEI.TXT"_s);
     EXPECT_EQ(catalogueQuestions(), numbered(u"Frage "_s, 0, 1));
-    main().Datei1->setListIndex(-1);
+    main().fileList->setListIndex(-1);
     EXPECT_EQ(catalogueQuestions(), numbered(u"Frage "_s, 0, 1));
 }
 
@@ -122,7 +122,7 @@ TEST_F(FileBrowser, OnlyWhatLeadsToARegularFileIsOffered)
 
     showCatalogues();
 
-    EXPECT_EQ(main().Datei1->texts(), QStringList({u"GUT.TXT"_s, u"ZEIGER.TXT"_s}));
+    EXPECT_EQ(main().fileList->texts(), QStringList({u"GUT.TXT"_s, u"ZEIGER.TXT"_s}));
     EXPECT_EQ(catalogueQuestions().size(), 10); // nothing was loaded
 }
 
@@ -148,7 +148,7 @@ TEST_P(FileContent, LoadsWhatTheReaderAccepts)
     GetParam().change(path);
     ASSERT_FALSE(HasFatalFailure());
     const HangGuard guard(std::string("loading ") + GetParam().name, std::chrono::seconds(20));
-    const CatalogueReadResult expected = KatalogdateiLesen(path);
+    const CatalogueReadResult expected = readCatalogueFile(path);
     const qsizetype pairs = expected.pairs.questions.size();
     if (GetParam().reason) {
         const QString reason = QString::fromUtf16(GetParam().reason).arg(path);
@@ -163,7 +163,7 @@ TEST_P(FileContent, LoadsWhatTheReaderAccepts)
     EXPECT_EQ(catalogueAnswers(), expected.pairs.answers);
     const qsizetype offered = std::min<qsizetype>(pairs, 10);
     EXPECT_EQ(choices().size(), offered);
-    EXPECT_EQ(main().Bezeichnung4->text(), QString::number(offered - 1));
+    EXPECT_EQ(main().lastChoiceRowLabel->text(), QString::number(offered - 1));
     const int row = pairs > 0 ? 0 : -1;
     EXPECT_EQ(listSelections(), std::vector<int>({row, row, row}));
     EXPECT_EQ(question(), expected.pairs.questions.value(0));
@@ -243,50 +243,50 @@ TEST_F(FileBrowser, TheEditorsSwitchDecidesWhichListsShow)
                  {0, true, Twips::rect(120, 2400, 4095, 2760)},
                  {2, true, Twips::rect(120, 2400, 4095, 2760)}};
     for (const auto &step : steps) {
-        editor().Kontroll2->setValue(step.value);
-        click(main().Bild12);
-        EXPECT_TRUE(main().Bild16->isVisible());
-        EXPECT_EQ(main().Laufwerk1->isVisible(), step.allLists) << step.value;
-        EXPECT_EQ(main().Verzeichnis1->isVisible(), step.allLists) << step.value;
-        EXPECT_EQ(main().Datei1->geometry(), step.files) << step.value;
-        click(main().Bild12);
-        EXPECT_FALSE(main().Bild16->isVisible());
+        editor().hideDrives->setValue(step.value);
+        click(main().fileMenuButton);
+        EXPECT_TRUE(main().fileBrowser->isVisible());
+        EXPECT_EQ(main().driveList->isVisible(), step.allLists) << step.value;
+        EXPECT_EQ(main().folderList->isVisible(), step.allLists) << step.value;
+        EXPECT_EQ(main().fileList->geometry(), step.files) << step.value;
+        click(main().fileMenuButton);
+        EXPECT_FALSE(main().fileBrowser->isVisible());
     }
 }
 
 TEST_F(FileBrowser, TheNoticeHidesAndOpensTheBrowser)
 {
-    ASSERT_TRUE(main().Bezeichnung10->isVisible());
-    click(main().Bezeichnung10);
-    EXPECT_FALSE(main().Bezeichnung10->isVisible());
-    EXPECT_TRUE(main().Bild16->isVisible());
+    ASSERT_TRUE(main().standardNotice->isVisible());
+    click(main().standardNotice);
+    EXPECT_FALSE(main().standardNotice->isVisible());
+    EXPECT_TRUE(main().fileBrowser->isVisible());
 }
 
 TEST_F(FileBrowser, ADriveShowsItsFolderAndTheCataloguesThere)
 {
     putCatalogue(u"tiere.txt"_s, numberedCatalogue(1));
     putCatalogue(u"notizen.md"_s, "x");
-    DriveListBox *drives = main().Laufwerk1;
+    DriveListBox *drives = main().driveList;
     drives->setDrives({{drives->drive(), {}}, {catalogues.path(), u"STICK"_s}});
     drives->setCurrentIndex(drives->findData(catalogues.path())); // as the user picks it
-    EXPECT_EQ(main().Verzeichnis1->path(), catalogues.path());
-    EXPECT_EQ(main().Datei1->path(), catalogues.path());
-    EXPECT_EQ(main().Datei1->texts(), QStringList({u"tiere.txt"_s}));
+    EXPECT_EQ(main().folderList->path(), catalogues.path());
+    EXPECT_EQ(main().fileList->path(), catalogues.path());
+    EXPECT_EQ(main().fileList->texts(), QStringList({u"tiere.txt"_s}));
 }
 
 TEST_F(FileBrowser, ADriveThatCannotBeEnteredIsReportedAndLeft)
 {
-    DriveListBox *drives = main().Laufwerk1;
+    DriveListBox *drives = main().driveList;
     const QString home = drives->drive();
-    const QString folderBefore = main().Verzeichnis1->path();
+    const QString folderBefore = main().folderList->path();
     const QString gone = catalogues.filePath(u"abgemeldet"_s);
     drives->setDrives({{home, {}}, {gone, u"CD"_s}});
     dialogs.expectMessage(u"Laufwerk ist nicht bereit!\r"_s, u"Laufwerkfehler"_s);
     drives->setCurrentIndex(drives->findData(gone));
     EXPECT_EQ(drives->drive(), home);
     EXPECT_EQ(drives->currentData().toString(), home);
-    EXPECT_EQ(main().Verzeichnis1->path(), folderBefore);
-    EXPECT_EQ(main().Datei1->path(), folderBefore);
+    EXPECT_EQ(main().folderList->path(), folderBefore);
+    EXPECT_EQ(main().fileList->path(), folderBefore);
 }
 
 } // namespace

@@ -5,7 +5,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString helpText =
+const QString helpPanel =
         u"Dieses Programm benutzt du wie deine Lernkärtchen in einem Frage-Antwort-Spiel, nur dass "
         u"dein Partner hier der Computer ist. Du kannst damit Englisch üben oder beliebige "
         u"Sachthemen für eine beliebige Arbeit.\r"
@@ -25,9 +25,12 @@ const QString helpText =
 class HelpPanel : public ProgramFixture
 {
 public:
-    QLabel *panel() { return main().Bezeichnung11; }
-    bool isOpen() { return panel()->x() == main().Bezeichnung1->x(); }
-    bool isClosed() { return panel()->x() == main().Liste2->x() && panel()->x() >= main().width(); }
+    QLabel *panel() { return main().helpPanel; }
+    bool isOpen() { return panel()->x() == main().questionDisplay->x(); }
+    bool isClosed()
+    {
+        return panel()->x() == main().choiceList->x() && panel()->x() >= main().width();
+    }
 };
 
 // Every opening shows the keyboard message and composes the text anew.
@@ -39,12 +42,12 @@ TEST_F(HelpPanel, OpensAndClosesByF1TheButtonAndAClickOnIt)
     press(Qt::Key_F1);
     EXPECT_TRUE(dialogs.allShown());
     EXPECT_TRUE(isOpen());
-    EXPECT_EQ(panel()->text(), helpText);
+    EXPECT_EQ(panel()->text(), helpPanel);
     press(Qt::Key_F1);
     EXPECT_TRUE(isClosed());
 
     expectKeyboardMessage();
-    click(main().Bild5);
+    click(main().helpButton);
     EXPECT_TRUE(dialogs.allShown());
     EXPECT_TRUE(isOpen());
     click(panel());
@@ -55,22 +58,23 @@ TEST_F(HelpPanel, OpensAndClosesByF1TheButtonAndAClickOnIt)
     press(Qt::Key_F1);
     EXPECT_TRUE(dialogs.allShown());
     EXPECT_TRUE(isOpen());
-    EXPECT_EQ(panel()->text(), helpText);
+    EXPECT_EQ(panel()->text(), helpPanel);
 }
 
 TEST_F(HelpPanel, LiesOverTheQuestionAndLeavesTheQuizAsItWas)
 {
-    click(main().Bild3);
+    click(main().forwardButton);
     const QString shownQuestion = question();
     const QString shownAnswer = answer();
     expectKeyboardMessage();
-    click(main().Bild5);
+    click(main().helpButton);
 
-    EXPECT_EQ(main().childAt(main().Bezeichnung1->geometry().center()), panel());
+    EXPECT_EQ(main().childAt(main().questionDisplay->geometry().center()), panel());
     EXPECT_EQ(question(), shownQuestion);
     EXPECT_EQ(answer(), shownAnswer);
-    click(main().Bild3);
-    EXPECT_EQ(main().Bezeichnung5->text(), u"2"_s) << "other buttons keep working while it is open";
+    click(main().forwardButton);
+    EXPECT_EQ(main().browsePositionLabel->text(), u"2"_s)
+            << "other buttons keep working while it is open";
     EXPECT_TRUE(isOpen());
 }
 

@@ -22,19 +22,19 @@ TEST_P(QuestionCount, StoresTheBoundedCountAndBuildsANewPracticeSet)
 {
     const CountCase &entry = GetParam();
     loadNumberedCatalogue(60);
-    main().AuswahlBilden();
+    main().buildPracticeSet();
     answerRightByKeyboard(); // a practice set under way
-    main().Bezeichnung6->setText(QString::fromUtf16(entry.shown));
+    main().questionCountLabel->setText(QString::fromUtf16(entry.shown));
     const int reseedsBefore = random.reseeds;
     dialogs.expectInput(u"Anzahl der gleichzeitig geladenen Fragen und Antworten (10 bis 50):"_s,
                         u"Maximale Fragenzahl"_s, QString::fromUtf16(entry.shown),
                         QString::fromUtf16(entry.typed));
-    click(main().Bild7);
-    EXPECT_EQ(main().Bezeichnung6->text(), QString::fromUtf16(entry.stored));
+    click(main().questionCountButton);
+    EXPECT_EQ(main().questionCountLabel->text(), QString::fromUtf16(entry.stored));
     EXPECT_EQ(random.reseeds, reseedsBefore + 1) << "no new practice set was built";
     EXPECT_EQ(choices().size(), entry.practiceSetSize);
-    EXPECT_EQ(main().Bezeichnung4->text(), QString::number(entry.practiceSetSize - 1));
-    EXPECT_EQ(main().Bezeichnung3->text(), u"0"_s);
+    EXPECT_EQ(main().lastChoiceRowLabel->text(), QString::number(entry.practiceSetSize - 1));
+    EXPECT_EQ(main().rightInSetLabel->text(), u"0"_s);
     EXPECT_EQ(question(), u"Frage 1"_s);
 }
 

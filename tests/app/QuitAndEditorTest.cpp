@@ -32,12 +32,12 @@ protected:
 // No leaves everything as it was; Yes ends at once, without writing a file.
 TEST_P(Quit, AsksFirstAndEndsOnlyOnYes)
 {
-    click(main().Bild3);
+    click(main().forwardButton);
     dialogs.expectMessage(quitPrompt, quitTitle, quitStyle, MsgBox::No);
     GetParam().ask(*this);
     EXPECT_EQ(ends, 0);
     EXPECT_TRUE(main().isVisible());
-    EXPECT_EQ(main().Bezeichnung5->text(), u"1"_s);
+    EXPECT_EQ(main().browsePositionLabel->text(), u"1"_s);
 
     dialogs.expectMessage(quitPrompt, quitTitle, quitStyle, MsgBox::Yes);
     GetParam().ask(*this);
@@ -47,7 +47,8 @@ TEST_P(Quit, AsksFirstAndEndsOnlyOnYes)
 
 INSTANTIATE_TEST_SUITE_P(
         Ways, Quit,
-        ::testing::Values(QuitWay{"Beenden", [](ProgramFixture &f) { f.click(f.main().Bild1); }},
+        ::testing::Values(QuitWay{"Beenden",
+                                  [](ProgramFixture &f) { f.click(f.main().quitButton); }},
                           QuitWay{"Escape", [](ProgramFixture &f) { f.press(Qt::Key_Escape); }},
                           QuitWay{"WindowFrame", [](ProgramFixture &f) { f.main().close(); }}),
         [](const auto &info) { return std::string(info.param.name); });
@@ -77,13 +78,13 @@ class EditorAccess : public ProgramFixture, public ::testing::WithParamInterface
 TEST_P(EditorAccess, OpensTheEditorOnlyForTheShownQuestionExactly)
 {
     const PasswordCase &entry = GetParam();
-    main().Bezeichnung1->setText(QString::fromUtf16(entry.shownQuestion));
+    main().questionDisplay->setText(QString::fromUtf16(entry.shownQuestion));
     dialogs.expectInput(u"Passwort"_s, u"Bitte eingeben:"_s, QString(),
                         QString::fromUtf16(entry.typed));
-    click(main().Bild4);
+    click(main().editorButton);
     EXPECT_EQ(editor().isVisible(), entry.opensEditor);
     EXPECT_EQ(main().isVisible(), !entry.opensEditor);
-    EXPECT_EQ(main().Bezeichnung1->text(), QString::fromUtf16(entry.shownQuestion));
+    EXPECT_EQ(main().questionDisplay->text(), QString::fromUtf16(entry.shownQuestion));
 }
 
 const char16_t *const shown = u"Wie viele Windstärken gibt es?";

@@ -28,23 +28,23 @@ void expectTheStandardQuizFromItsStart(ProgramFixture &t)
     EXPECT_EQ(t.main().windowTitle(), title);
     EXPECT_EQ(t.question(), firstQuestion);
     EXPECT_EQ(t.answer(), u"Als Orkan."_s);
-    EXPECT_EQ(t.main().Bezeichnung7->text(), u"Quizmodus"_s);
-    EXPECT_TRUE(t.main().Bezeichnung10->isVisible());
+    EXPECT_EQ(t.main().workModeLabel->text(), u"Quizmodus"_s);
+    EXPECT_TRUE(t.main().standardNotice->isVisible());
     EXPECT_EQ(t.counters(), (QStringList{u"0"_s, u"9"_s, u"0"_s, u"0"_s, u"0"_s}));
-    EXPECT_EQ(t.main().Bezeichnung6->text(), u"10"_s);
+    EXPECT_EQ(t.main().questionCountLabel->text(), u"10"_s);
     EXPECT_EQ(t.choices(), standardChoices);
     EXPECT_EQ(t.catalogueQuestions().size(), 10);
     EXPECT_EQ(t.catalogueAnswers().first(), u"Es gibt 12 Windstärken."_s);
-    EXPECT_DOUBLE_EQ(t.main().Figur1->widthTwips(), 75);
+    EXPECT_DOUBLE_EQ(t.main().progressBar->widthTwips(), 75);
 }
 
 TEST_F(QuizFlow, PagingWrapsAroundTheChoiceListAndOtherKeysDoNothing)
 {
-    click(main().Bild2);
-    EXPECT_EQ(main().Bezeichnung5->text(), u"9"_s);
+    click(main().backButton);
+    EXPECT_EQ(main().browsePositionLabel->text(), u"9"_s);
     EXPECT_EQ(answer(), u"Ruvero Vovor"_s);
-    click(main().Bild3);
-    EXPECT_EQ(main().Bezeichnung5->text(), u"0"_s);
+    click(main().forwardButton);
+    EXPECT_EQ(main().browsePositionLabel->text(), u"0"_s);
     EXPECT_EQ(answer(), u"Als Orkan."_s);
     press(Qt::Key_Up);
     EXPECT_EQ(answer(), u"Ruvero Vovor"_s);
@@ -56,7 +56,7 @@ TEST_F(QuizFlow, PagingWrapsAroundTheChoiceListAndOtherKeysDoNothing)
     for (Qt::Key key : {Qt::Key_Plus, Qt::Key_Minus, Qt::Key_A})
         press(key);
     EXPECT_EQ(answer(), u"Als Orkan."_s);
-    EXPECT_EQ(main().Bezeichnung7->text(), u"Quizmodus"_s);
+    EXPECT_EQ(main().workModeLabel->text(), u"Quizmodus"_s);
 }
 
 // Only the exact text is right: letter case and a trailing blank count.
@@ -66,14 +66,14 @@ class WrongAnswer : public ProgramFixture, public ::testing::WithParamInterface<
 TEST_P(WrongAnswer, IsReportedAndCountedOnly)
 {
     const QString shown = QString::fromUtf16(GetParam());
-    main().Bezeichnung2->setText(shown);
+    main().answerDisplay->setText(shown);
     expectWrongAnswerMessage();
     press(Qt::Key_Return);
     EXPECT_EQ(counters(), (QStringList{u"0"_s, u"9"_s, u"0"_s, u"1"_s, u"0"_s}));
     EXPECT_EQ(question(), firstQuestion);
     EXPECT_EQ(answer(), shown);
     EXPECT_EQ(catalogueQuestions().size(), 10);
-    EXPECT_DOUBLE_EQ(main().Figur1->widthTwips(), 75);
+    EXPECT_DOUBLE_EQ(main().progressBar->widthTwips(), 75);
 }
 
 INSTANTIATE_TEST_SUITE_P(Shown, WrongAnswer,
@@ -90,12 +90,12 @@ TEST_F(QuizFlow, PlayingTheWholeCatalogueByKeyboardStartsOver)
     EXPECT_EQ(counters(), (QStringList{u"1"_s, u"9"_s, u"7"_s, u"0"_s, u"1"_s}));
     EXPECT_EQ(catalogueQuestions().size(), 9);
     EXPECT_EQ(choices().size(), 10);
-    EXPECT_DOUBLE_EQ(main().Figur1->widthTwips(), 75 + 890);
+    EXPECT_DOUBLE_EQ(main().progressBar->widthTwips(), 75 + 890);
     for (int i = 0; i < 8; ++i)
         answerRightByKeyboard();
     expectAllAnsweredMessage();
     main().setWindowTitle(u"Z E L - M e r k b o l d  [TIERE.TXT]"_s);
-    main().Bezeichnung10->hide();
+    main().standardNotice->hide();
     answerRightByKeyboard();
     expectTheStandardQuizFromItsStart(*this);
 }
@@ -103,16 +103,16 @@ TEST_F(QuizFlow, PlayingTheWholeCatalogueByKeyboardStartsOver)
 TEST_F(QuizFlow, ACompletedPracticeSetBuildsTheNextAndRestartsTheBar)
 {
     loadNumberedCatalogue(25);
-    main().AuswahlBilden();
+    main().buildPracticeSet();
     for (int i = 0; i < 10; ++i)
         answerRightByKeyboard();
     EXPECT_EQ(question(), u"Frage 10"_s);
     QStringList expected = numbered(u"Antwort "_s, 10, 19);
     expected.sort();
     EXPECT_EQ(sortedChoices(), expected);
-    EXPECT_EQ(main().Liste2->text(9), u"Antwort 10"_s);
+    EXPECT_EQ(main().choiceList->text(9), u"Antwort 10"_s);
     EXPECT_EQ(counters(), (QStringList{u"0"_s, u"9"_s, u"0"_s, u"0"_s, u"10"_s}));
-    EXPECT_DOUBLE_EQ(main().Figur1->widthTwips(), 75 + 890);
+    EXPECT_DOUBLE_EQ(main().progressBar->widthTwips(), 75 + 890);
 }
 
 // `count` is the caption of the question count.
@@ -129,22 +129,22 @@ class PracticeSet : public ProgramFixture, public ::testing::WithParamInterface<
 TEST_P(PracticeSet, OffersTheFirstAnswersWithPairZeroLast)
 {
     random = SequenceRandom({0.99, 0.1, 0.5, 0.7, 0.3});
-    main().Bezeichnung6->setText(QString::fromUtf16(GetParam().count));
+    main().questionCountLabel->setText(QString::fromUtf16(GetParam().count));
     loadNumberedCatalogue(GetParam().catalogueSize);
-    main().Bezeichnung8->setText(u"3"_s);
-    main().Bezeichnung5->setText(u"4"_s);
-    main().AuswahlBilden();
+    main().wrongCountLabel->setText(u"3"_s);
+    main().browsePositionLabel->setText(u"4"_s);
+    main().buildPracticeSet();
 
     const int offered = GetParam().offered;
-    ASSERT_EQ(main().Liste2->count(), offered);
-    EXPECT_EQ(main().Liste2->text(offered - 1), u"Antwort 0"_s);
+    ASSERT_EQ(main().choiceList->count(), offered);
+    EXPECT_EQ(main().choiceList->text(offered - 1), u"Antwort 0"_s);
     QStringList expected = numbered(u"Antwort "_s, 0, offered - 1);
     expected.sort();
     EXPECT_EQ(sortedChoices(), expected);
     EXPECT_EQ(counters(),
               (QStringList{u"0"_s, QString::number(offered - 1), u"0"_s, u"3"_s, u"0"_s}));
     EXPECT_EQ(question(), u"Frage 0"_s);
-    EXPECT_EQ(answer(), main().Liste2->text(0));
+    EXPECT_EQ(answer(), main().choiceList->text(0));
     EXPECT_EQ(random.reseeds, 1);
 }
 
@@ -158,29 +158,29 @@ INSTANTIATE_TEST_SUITE_P(Sizes, PracticeSet,
 TEST_F(QuizFlow, AnEmptyCatalogueNeverBreaksTheQuiz)
 {
     loadNumberedCatalogue(0);
-    main().AuswahlBilden();
+    main().buildPracticeSet();
     EXPECT_EQ(choices(), QStringList());
-    EXPECT_EQ(main().Bezeichnung4->text(), u"9"_s);
+    EXPECT_EQ(main().lastChoiceRowLabel->text(), u"9"_s);
     EXPECT_EQ(question(), firstQuestion);
 
-    click(main().Bild10);
-    EXPECT_EQ(main().Bezeichnung7->text(), u"Lernmodus"_s);
+    click(main().workModeButton);
+    EXPECT_EQ(main().workModeLabel->text(), u"Lernmodus"_s);
     EXPECT_EQ(question(), QString());
     EXPECT_EQ(answer(), QString());
-    click(main().Bild3);
-    click(main().Bild2);
-    click(main().Bild10);
-    EXPECT_EQ(main().Bezeichnung7->text(), u"Quizmodus"_s);
+    click(main().forwardButton);
+    click(main().backButton);
+    click(main().workModeButton);
+    EXPECT_EQ(main().workModeLabel->text(), u"Quizmodus"_s);
 
     // A file without a pair leaves the last index at -1: paging back stays at position 0.
-    main().Bezeichnung4->setText(u"-1"_s);
-    click(main().Bild2);
+    main().lastChoiceRowLabel->setText(u"-1"_s);
+    click(main().backButton);
     press(Qt::Key_Up);
-    EXPECT_EQ(main().Bezeichnung5->text(), u"0"_s);
+    EXPECT_EQ(main().browsePositionLabel->text(), u"0"_s);
     EXPECT_EQ(answer(), QString());
 
     expectAllAnsweredMessage();
-    click(main().Bild13);
+    click(main().confirmButton);
     EXPECT_EQ(catalogueQuestions().size(), 10);
 }
 
@@ -190,45 +190,45 @@ TEST_F(QuizFlow, LearnModePagesThroughTheRemainingPairs)
 {
     answerRightByKeyboard(); // the quiz is left at position 7, the right answer
     press(Qt::Key_Insert);
-    EXPECT_EQ(main().Bezeichnung7->text(), u"Lernmodus"_s);
+    EXPECT_EQ(main().workModeLabel->text(), u"Lernmodus"_s);
     EXPECT_EQ(question(), u"Wie nennt man besonders helle Autoscheinwerfer?"_s);
     EXPECT_EQ(answer(), u"Das sind Halogen-Scheinwerfer."_s);
-    EXPECT_TRUE(main().Bezeichnung2->styleSheet().contains(u"color: #00FF00"_s));
+    EXPECT_TRUE(main().answerDisplay->styleSheet().contains(u"color: #00FF00"_s));
 
-    click(main().Bild2);
+    click(main().backButton);
     EXPECT_EQ(question(),
               u"Mit welcher Maßeinheit werden in Amerika die Flüssigkeiten gemessen?"_s);
     EXPECT_EQ(answer(), u"In Gallonen."_s);
-    EXPECT_EQ(editor().Liste1->listIndex(), 8);
-    click(main().Bild3);
+    EXPECT_EQ(editor().questionList->listIndex(), 8);
+    click(main().forwardButton);
     EXPECT_EQ(answer(), u"Das sind Halogen-Scheinwerfer."_s);
     for (int i = 0; i < 3; ++i)
         press(Qt::Key_Right);
     EXPECT_EQ(answer(), u"Die Babylonier."_s);
 
     press(Qt::Key_Return); // confirming does nothing in learn mode: no box, no count
-    EXPECT_EQ(main().Bezeichnung8->text(), u"0"_s);
-    EXPECT_EQ(main().Bezeichnung9->text(), u"1"_s);
+    EXPECT_EQ(main().wrongCountLabel->text(), u"0"_s);
+    EXPECT_EQ(main().rightCountLabel->text(), u"1"_s);
 
     press(Qt::Key_Insert);
     press(Qt::Key_Insert);
     EXPECT_EQ(answer(), u"Das sind Halogen-Scheinwerfer."_s); // learn mode starts again at row 0
 
     press(Qt::Key_Insert);
-    EXPECT_EQ(main().Bezeichnung7->text(), u"Quizmodus"_s);
+    EXPECT_EQ(main().workModeLabel->text(), u"Quizmodus"_s);
     EXPECT_EQ(question(), u"Wie nennt man besonders helle Autoscheinwerfer?"_s);
     EXPECT_EQ(answer(), u"Es gibt 12 Windstärken."_s);
-    EXPECT_TRUE(main().Bezeichnung2->styleSheet().contains(u"color: #FFFFFF"_s));
+    EXPECT_TRUE(main().answerDisplay->styleSheet().contains(u"color: #FFFFFF"_s));
 
     press(Qt::Key_Insert);
-    main().Bezeichnung10->hide();
-    click(main().Bild6);
-    EXPECT_EQ(main().Bezeichnung7->text(), u"Lernmodus"_s);
+    main().standardNotice->hide();
+    click(main().standardQuestionsButton);
+    EXPECT_EQ(main().workModeLabel->text(), u"Lernmodus"_s);
     EXPECT_EQ(question(), firstQuestion);
     EXPECT_EQ(answer(), u"Es gibt 12 Windstärken."_s);
-    EXPECT_EQ(main().Bezeichnung9->text(), u"0"_s);
+    EXPECT_EQ(main().rightCountLabel->text(), u"0"_s);
     EXPECT_EQ(catalogueQuestions().size(), 10);
-    EXPECT_TRUE(main().Bezeichnung10->isVisible());
+    EXPECT_TRUE(main().standardNotice->isVisible());
 }
 
 } // namespace

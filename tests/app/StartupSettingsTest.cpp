@@ -44,9 +44,9 @@ TEST_P(StartupSettings, SetTheEditorsControlsAndLoadTheDefaultCatalogue)
 {
     const StartupCase &c = GetParam();
     // Whatever the controls held before, the file or the defaults replace it.
-    editor().Bezeichnung4->setText(u"ALT.TXT"_s);
-    editor().Kontroll1->setValue(2);
-    editor().Kontroll2->setValue(0);
+    editor().standardFileName->setText(u"ALT.TXT"_s);
+    editor().allowPrinting->setValue(2);
+    editor().hideDrives->setValue(0);
     for (int pairs : c.loads)
         expectCountMessage(pairs, c.settings.defaultCatalogue.toUpper());
     const HangGuard guard(std::string("starting with ") + c.name, std::chrono::seconds(20));
@@ -54,16 +54,16 @@ TEST_P(StartupSettings, SetTheEditorsControlsAndLoadTheDefaultCatalogue)
     runStartupTimer();
     QTest::qWait(150); // the timer has stopped: no second reading, no second load
 
-    EXPECT_EQ(editor().Bezeichnung4->text(), c.settings.defaultCatalogue);
-    EXPECT_EQ(editor().Kontroll1->value(), c.settings.printPermission);
-    EXPECT_EQ(editor().Kontroll2->value(), c.settings.hideDrives);
-    EXPECT_EQ(main().Bezeichnung10->isVisible(), c.settings.defaultCatalogue.isEmpty());
+    EXPECT_EQ(editor().standardFileName->text(), c.settings.defaultCatalogue);
+    EXPECT_EQ(editor().allowPrinting->value(), c.settings.printPermission);
+    EXPECT_EQ(editor().hideDrives->value(), c.settings.hideDrives);
+    EXPECT_EQ(main().standardNotice->isVisible(), c.settings.defaultCatalogue.isEmpty());
     if (c.questions.isEmpty())
         EXPECT_EQ(catalogueQuestions().value(0), u"Wie viele Windstärken gibt es?"_s);
     else
         EXPECT_EQ(catalogueQuestions(), c.questions);
     const QString loaded = c.loadedFile ? QString::fromUtf16(c.loadedFile) : QString();
-    EXPECT_EQ(main().Datei1->text(main().Datei1->listIndex()), loaded);
+    EXPECT_EQ(main().fileList->text(main().fileList->listIndex()), loaded);
     EXPECT_EQ(main().windowTitle(),
               u"Z E L - M e r k b o l d"_s
                       + (loaded.isEmpty() ? QString() : u"  ( "_s + loaded + u" )"_s));

@@ -18,20 +18,20 @@ class Statistics : public ProgramFixture, public ::testing::WithParamInterface<R
 TEST_P(Statistics, ReportsEachRateRoundedHalfUpOrNothing)
 {
     const RateCase &rates = GetParam();
-    main().Bezeichnung8->setText(QString::fromUtf16(rates.wrong));
-    main().Bezeichnung9->setText(QString::fromUtf16(rates.right));
+    main().wrongCountLabel->setText(QString::fromUtf16(rates.wrong));
+    main().rightCountLabel->setText(QString::fromUtf16(rates.right));
     if (rates.errorPercent)
         dialogs.expectMessage(u"Deine Fehlerquote beträgt %1 Prozent.\r"_s.arg(
                                       QString::fromUtf16(rates.errorPercent)),
                               u"Fehlerquote"_s, MsgBox::OkOnly);
-    click(main().Bild8);
+    click(main().errorRateButton);
     if (rates.solutionPercent)
         dialogs.expectMessage(u"Deine Lösungsquote beträgt %1 Prozent.\r"_s.arg(
                                       QString::fromUtf16(rates.solutionPercent)),
                               u"Lösungsquote"_s, MsgBox::OkOnly);
-    click(main().Bild9);
-    EXPECT_EQ(main().Bezeichnung8->text(), QString::fromUtf16(rates.wrong));
-    EXPECT_EQ(main().Bezeichnung9->text(), QString::fromUtf16(rates.right));
+    click(main().solutionRateButton);
+    EXPECT_EQ(main().wrongCountLabel->text(), QString::fromUtf16(rates.wrong));
+    EXPECT_EQ(main().rightCountLabel->text(), QString::fromUtf16(rates.right));
 }
 
 INSTANTIATE_TEST_SUITE_P(

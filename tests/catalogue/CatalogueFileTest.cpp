@@ -204,12 +204,12 @@ TEST(CatalogueFile, Windows1252WithItsFiveUndefinedBytesIsWrittenBackByteIdentic
                                 "i\r\nAntwort\r\n";
     putFile(dir.filePath(u"ALT.TXT"_s), original);
 
-    const CatalogueReadResult read = KatalogdateiLesen(dir.filePath(u"ALT.TXT"_s));
+    const CatalogueReadResult read = readCatalogueFile(dir.filePath(u"ALT.TXT"_s));
     ASSERT_EQ(read.outcome, complete);
     EXPECT_EQ(read.pairs.questions,
               QStringList{u"a\u00E4b\u00DFc\u20ACd\u0081e\u008Df\u008Fg\u0090h\u009Di"_s});
 
-    const WriteResult written = KatalogdateiSchreiben(dir.filePath(u"NEU.TXT"_s), read.pairs);
+    const WriteResult written = writeCatalogueFile(dir.filePath(u"NEU.TXT"_s), read.pairs);
     EXPECT_TRUE(written.ok);
     EXPECT_TRUE(written.error.isEmpty());
     EXPECT_EQ(fileBytes(dir.filePath(u"NEU.TXT"_s)), original);

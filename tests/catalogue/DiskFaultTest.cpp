@@ -39,10 +39,10 @@ struct Writer
 const Writer writers[] = {
         // Large enough for QSaveFile to write it past its 16 KiB buffer, straight to the file.
         {"LargeCatalogue", u"TIERE.TXT",
-         [](const QString &path) { return KatalogdateiSchreiben(path, numberedPairs(2000)); }},
+         [](const QString &path) { return writeCatalogueFile(path, numberedPairs(2000)); }},
         // Stays in the buffer until it is flushed.
         {"SmallCatalogue", u"TIERE.TXT",
-         [](const QString &path) { return KatalogdateiSchreiben(path, numberedPairs(3)); }},
+         [](const QString &path) { return writeCatalogueFile(path, numberedPairs(3)); }},
         {"SettingsFile", u"ZELMERK.INI",
          [](const QString &path) {
              return writeSettingsFile(path, {u"TIERE.TXT"_s, 1, 0});

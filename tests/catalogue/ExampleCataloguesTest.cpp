@@ -25,7 +25,7 @@ TEST_P(ExampleCatalogue, ReadsCompletelyWithoutRepeatsAndWritesBackByteForByte)
 {
     const QString path =
             QStringLiteral(MERKBOLD_SOURCE_DIR "/examples/") + QLatin1String(GetParam().file);
-    const CatalogueReadResult read = KatalogdateiLesen(path);
+    const CatalogueReadResult read = readCatalogueFile(path);
     EXPECT_EQ(read.outcome, ReadOutcome::Complete);
     EXPECT_EQ(read.pairs.questions.size(), GetParam().pairs);
     EXPECT_EQ(read.pairs.answers.size(), GetParam().pairs);

@@ -31,14 +31,14 @@ protected:
 
 TEST_F(HostileContent, ALineOf50MBIsKeptWholeAndAloneGivesNoPair)
 {
-    const CatalogueReadResult alone = KatalogdateiLesen(put(HostileBytes::hugeLine()));
+    const CatalogueReadResult alone = readCatalogueFile(put(HostileBytes::hugeLine()));
     EXPECT_EQ(alone.outcome, ReadOutcome::Failed);
     EXPECT_TRUE(alone.pairs.questions.isEmpty());
     EXPECT_TRUE(alone.pairs.answers.isEmpty());
     EXPECT_EQ(alone.error, QString()); // merely ends inside a record
 
     const CatalogueReadResult read =
-            KatalogdateiLesen(put(HostileBytes::hugeLine() + "\r\nAntwort\r\n"));
+            readCatalogueFile(put(HostileBytes::hugeLine() + "\r\nAntwort\r\n"));
     EXPECT_EQ(read.outcome, ReadOutcome::Complete);
     ASSERT_EQ(read.pairs.questions.size(), 1);
     const QString &question = read.pairs.questions[0];
@@ -51,7 +51,7 @@ TEST_F(HostileContent, ALineOf50MBIsKeptWholeAndAloneGivesNoPair)
 TEST_F(HostileContent, NulBytesAreOrdinaryCharacters)
 {
     const CatalogueReadResult read =
-            KatalogdateiLesen(put(HostileBytes::of("Fr\0age\r\n\0\r\n\0Ant\0wort\0\r\nx\r\n")));
+            readCatalogueFile(put(HostileBytes::of("Fr\0age\r\n\0\r\n\0Ant\0wort\0\r\nx\r\n")));
     EXPECT_EQ(read.outcome, ReadOutcome::Complete);
     EXPECT_EQ(read.pairs.questions,
               QStringList({u"Fr\u0000age"_s, u"\u0000Ant\u0000wort\u0000"_s}));

@@ -16,17 +16,17 @@ protected:
     {
         EditorFileFixture::SetUp();
         setCatalogue(questions, answers);
-        editor().Liste1->setListIndex(1);
+        editor().questionList->setListIndex(1);
     }
 
 public:
     std::pair<int, int> selectedRows()
     {
-        return {editor().Liste1->listIndex(), editor().Liste2->listIndex()};
+        return {editor().questionList->listIndex(), editor().answerList->listIndex()};
     }
     std::pair<QString, QString> inputs()
     {
-        return {editor().Text1->text(), editor().Text2->text()};
+        return {editor().questionInput->text(), editor().answerInput->text()};
     }
 };
 
@@ -62,7 +62,7 @@ TEST_P(SavingAPair, AddsItAtTheEndOrRefusesIt)
     EXPECT_EQ(inputs(),
               added ? std::make_pair(QString(), QString()) : std::make_pair(question, answer));
     EXPECT_EQ(choices(), choicesBefore);
-    EXPECT_EQ(main().Bezeichnung8->text(), u"0"_s);
+    EXPECT_EQ(main().wrongCountLabel->text(), u"0"_s);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -84,14 +84,14 @@ INSTANTIATE_TEST_SUITE_P(
 // A click on either list selects the same row in both; a double-click fills both boxes.
 TEST_F(EditorEditing, ADoubleClickedPairSavedUnchangedIsADuplicate)
 {
-    doubleClickRow(*editor().Liste2, 2);
+    doubleClickRow(*editor().answerList, 2);
     EXPECT_EQ(inputs(), std::make_pair(u"Kuh"_s, u"muht"_s));
     EXPECT_EQ(selectedRows(), std::make_pair(2, 2));
     EXPECT_EQ(catalogueQuestions(), questions);
 
     dialogs.expectMessage(u"Eintrag ist schon vorhanden!\r"_s, u"Doppelter Eintrag"_s);
-    click(editor().Bild4);
-    doubleClickRow(*editor().Liste1, 0);
+    click(editor().addPairButton);
+    doubleClickRow(*editor().questionList, 0);
     EXPECT_EQ(inputs(), std::make_pair(u"Hund"_s, u"bellt"_s));
     EXPECT_EQ(selectedRows(), std::make_pair(0, 0));
 }
@@ -109,8 +109,8 @@ TEST_P(DeletingAPair, TakesTheSelectedPairOutOfBothLists)
 {
     const DeleteCase &c = GetParam();
     loadNumberedCatalogue(c.pairs);
-    editor().Liste1->setListIndex(c.selected);
-    click(editor().Bild11);
+    editor().questionList->setListIndex(c.selected);
+    click(editor().deletePairButton);
     QStringList questionsLeft = numbered(u"Frage "_s, 0, c.pairs - 1);
     QStringList answersLeft = numbered(u"Antwort "_s, 0, c.pairs - 1);
     if (c.selected >= 0) {
@@ -130,12 +130,12 @@ INSTANTIATE_TEST_SUITE_P(Pairs, DeletingAPair,
 
 TEST_F(EditorEditing, EachClearButtonEmptiesOnlyItsOwnBox)
 {
-    editor().Text1->setText(u"Maus"_s);
-    editor().Text2->setText(u"piepst"_s);
-    click(editor().Bild8);
+    editor().questionInput->setText(u"Maus"_s);
+    editor().answerInput->setText(u"piepst"_s);
+    click(editor().clearQuestionButton);
     EXPECT_EQ(inputs(), std::make_pair(QString(), u"piepst"_s));
-    editor().Text1->setText(u"Maus"_s);
-    click(editor().Bild2);
+    editor().questionInput->setText(u"Maus"_s);
+    click(editor().clearAnswerButton);
     EXPECT_EQ(inputs(), std::make_pair(u"Maus"_s, QString()));
     EXPECT_EQ(catalogueQuestions(), questions);
     EXPECT_EQ(selectedRows(), std::make_pair(1, 1));
@@ -143,11 +143,11 @@ TEST_F(EditorEditing, EachClearButtonEmptiesOnlyItsOwnBox)
 
 TEST_F(EditorEditing, APastedLineBreakReachesTheCatalogueAsABlank)
 {
-    editor().Text1->clear();
-    editor().Text1->insert(u"Wie heißt\r\ndas Junge?"_s);
-    editor().Text2->clear();
-    editor().Text2->insert(u"Kalb\n"_s);
-    click(editor().Bild4);
+    editor().questionInput->clear();
+    editor().questionInput->insert(u"Wie heißt\r\ndas Junge?"_s);
+    editor().answerInput->clear();
+    editor().answerInput->insert(u"Kalb\n"_s);
+    click(editor().addPairButton);
     EXPECT_EQ(catalogueQuestions().last(), u"Wie heißt das Junge?"_s);
     EXPECT_EQ(catalogueAnswers().last(), u"Kalb "_s);
 }

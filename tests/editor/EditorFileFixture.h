@@ -40,18 +40,18 @@ public:
     // Opens the editor's file panel on the folder and double-clicks the file, as a user would.
     void loadInEditor(const QString &folder, const QString &name)
     {
-        editor().Verzeichnis1->setPath(folder);
-        if (editor().Bild13->isHidden())
-            click(editor().Bild12);
-        doubleClickRow(*editor().Datei1, int(editor().Datei1->texts().indexOf(name)));
+        editor().folderList->setPath(folder);
+        if (editor().filePanel->isHidden())
+            click(editor().fileMenuButton);
+        doubleClickRow(*editor().fileList, int(editor().fileList->texts().indexOf(name)));
     }
 
     // Types both halves and clicks "Eingaben sichern".
     void typePair(const QString &question, const QString &answer)
     {
-        editor().Text1->setText(question);
-        editor().Text2->setText(answer);
-        click(editor().Bild4);
+        editor().questionInput->setText(question);
+        editor().answerInput->setText(answer);
+        click(editor().addPairButton);
     }
 
     void expectNewFileQuestion(int button)

@@ -15,14 +15,14 @@ using EditorFiles = EditorFileFixture;
 
 TEST_F(EditorFiles, TheFileMenuShowsAllThreeListsEvenWhenTheMainWindowHidesDrives)
 {
-    ASSERT_EQ(editor().Kontroll2->value(), 1);
-    click(editor().Bild12);
-    EXPECT_TRUE(editor().Bild13->isVisible());
-    for (QWidget *list : std::initializer_list<QWidget *>{editor().Laufwerk1, editor().Verzeichnis1,
-                                                          editor().Datei1})
+    ASSERT_EQ(editor().hideDrives->value(), 1);
+    click(editor().fileMenuButton);
+    EXPECT_TRUE(editor().filePanel->isVisible());
+    for (QWidget *list : std::initializer_list<QWidget *>{editor().driveList, editor().folderList,
+                                                          editor().fileList})
         EXPECT_TRUE(list->isVisible());
-    click(editor().Bild12);
-    EXPECT_FALSE(editor().Bild13->isVisible());
+    click(editor().fileMenuButton);
+    EXPECT_FALSE(editor().filePanel->isVisible());
 }
 
 // Answers in file order "Antwort 29" down to "Antwort 0": only an alphabetical choice list
@@ -30,10 +30,10 @@ TEST_F(EditorFiles, TheFileMenuShowsAllThreeListsEvenWhenTheMainWindowHidesDrive
 TEST_F(EditorFiles, LoadingThirtyPairsOffersTheFirstTenAnswersAlphabetically)
 {
     main().setWindowTitle(u"Z E L - M e r k b o l d  ( ALT.TXT )"_s);
-    main().Bezeichnung8->setText(u"4"_s);
-    main().Bezeichnung9->setText(u"6"_s);
-    main().Bezeichnung3->setText(u"2"_s);
-    main().Figur1->setWidthTwips(3000);
+    main().wrongCountLabel->setText(u"4"_s);
+    main().rightCountLabel->setText(u"6"_s);
+    main().rightInSetLabel->setText(u"2"_s);
+    main().progressBar->setWidthTwips(3000);
     putCatalogue(u"fragen30.txt"_s, reverseNumberedCatalogue(30));
     expectCountMessage(30, u"FRAGEN30.TXT"_s);
 
@@ -44,12 +44,12 @@ TEST_F(EditorFiles, LoadingThirtyPairsOffersTheFirstTenAnswersAlphabetically)
     EXPECT_EQ(catalogueAnswers().size(), 30);
     EXPECT_EQ(choices(), numbered(u"Antwort "_s, 20, 29));
     EXPECT_EQ(counters(), (QStringList{u"0"_s, u"9"_s, u"0"_s, u"0"_s, u"0"_s}));
-    EXPECT_DOUBLE_EQ(main().Figur1->widthTwips(), 75);
+    EXPECT_DOUBLE_EQ(main().progressBar->widthTwips(), 75);
     EXPECT_EQ(question(), u"Frage 0"_s);
     EXPECT_EQ(answer(), u"Antwort 20"_s);
     EXPECT_EQ(main().windowTitle(), u"Z E L - M e r k b o l d  ( ALT.TXT )"_s);
     EXPECT_EQ(listSelections(), std::vector<int>({0, 0, 0}));
-    EXPECT_FALSE(editor().Bild13->isVisible());
+    EXPECT_FALSE(editor().filePanel->isVisible());
     EXPECT_EQ(random.reseeds, 0);
 }
 
@@ -57,19 +57,19 @@ TEST_F(EditorFiles, TheStandardFileIsTheMarkedFileInCapitalsUntilCleared)
 {
     putCatalogue(u"tiere.txt"_s, numberedCatalogue(2));
     putCatalogue(u"Zahlen.TXT"_s, numberedCatalogue(2));
-    editor().Verzeichnis1->setPath(catalogues.path());
-    editor().Datei1->setListIndex(1);
-    click(editor().Bezeichnung4); // the panel is closed: the list keeps its mark all the same
-    EXPECT_EQ(editor().Bezeichnung4->text(), u"ZAHLEN.TXT"_s);
-    editor().Datei1->setListIndex(0);
-    click(editor().Bezeichnung3);
-    EXPECT_EQ(editor().Bezeichnung4->text(), u"TIERE.TXT"_s);
+    editor().folderList->setPath(catalogues.path());
+    editor().fileList->setListIndex(1);
+    click(editor().standardFileName); // the panel is closed: the list keeps its mark all the same
+    EXPECT_EQ(editor().standardFileName->text(), u"ZAHLEN.TXT"_s);
+    editor().fileList->setListIndex(0);
+    click(editor().standardFileCaption);
+    EXPECT_EQ(editor().standardFileName->text(), u"TIERE.TXT"_s);
 
-    click(editor().Befehl1);
-    EXPECT_EQ(editor().Bezeichnung4->text(), QString());
-    EXPECT_EQ(editor().Datei1->listIndex(), -1);
-    click(editor().Bezeichnung4);
-    EXPECT_EQ(editor().Bezeichnung4->text(), QString());
+    click(editor().noStandardFileButton);
+    EXPECT_EQ(editor().standardFileName->text(), QString());
+    EXPECT_EQ(editor().fileList->listIndex(), -1);
+    click(editor().standardFileName);
+    EXPECT_EQ(editor().standardFileName->text(), QString());
 }
 
 class NewFile : public EditorFileFixture, public ::testing::WithParamInterface<int>
@@ -80,15 +80,15 @@ TEST_P(NewFile, EmptiesTheCatalogueAndInputsOnlyWhenNotRefused)
     const bool emptied = GetParam() == MsgBox::Yes;
     const QStringList questionsBefore = catalogueQuestions();
     const QStringList choicesBefore = choices();
-    editor().Text1->setText(u"Maus"_s);
-    editor().Text2->setText(u"piepst"_s);
+    editor().questionInput->setText(u"Maus"_s);
+    editor().answerInput->setText(u"piepst"_s);
     expectNewFileQuestion(GetParam());
-    click(editor().Bild10);
+    click(editor().newCatalogueButton);
 
     EXPECT_EQ(catalogueQuestions(), emptied ? QStringList() : questionsBefore);
     EXPECT_EQ(catalogueAnswers().size(), emptied ? 0 : 10);
-    EXPECT_EQ(editor().Text1->text(), emptied ? QString() : u"Maus"_s);
-    EXPECT_EQ(editor().Text2->text(), emptied ? QString() : u"piepst"_s);
+    EXPECT_EQ(editor().questionInput->text(), emptied ? QString() : u"Maus"_s);
+    EXPECT_EQ(editor().answerInput->text(), emptied ? QString() : u"piepst"_s);
     EXPECT_EQ(choices(), choicesBefore);
 }
 

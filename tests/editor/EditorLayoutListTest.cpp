@@ -31,8 +31,8 @@ class LayoutListClicks : public EditorFileFixture, public ::testing::WithParamIn
 TEST_P(LayoutListClicks, OpenInTheModeOfTheFirstButtonAndCloseByEither)
 {
     for (Button button : GetParam().clicks)
-        click(button == Drucken ? editor().Bild5 : editor().Bild9);
-    const ListBox &list = *editor().Liste3;
+        click(button == Drucken ? editor().printLayoutButton : editor().copyLayoutButton);
+    const ListBox &list = *editor().layoutList;
     EXPECT_EQ(list.isVisible(), GetParam().open);
     const QColor background = GetParam().background;
     EXPECT_EQ(list.palette().color(QPalette::Base), background);
@@ -58,7 +58,7 @@ TEST_F(EditorLayoutList, EveryActivationRefillsTheFiveLayoutsWithoutASelection)
     const QStringList layoutNames{u"Nur die Fragen"_s, u"Nur die Antworten"_s,
                                   u"Fragen-Antworten-Paare"_s, u"Fragen-Antworten-Block"_s,
                                   u"Fragen mit Antwortzeile"_s};
-    ListBox &list = *editor().Liste3;
+    ListBox &list = *editor().layoutList;
     EXPECT_EQ(list.texts(), layoutNames);
     list.setListIndex(3);
     list.addText(u"übrig"_s);
@@ -75,7 +75,7 @@ TEST_F(EditorLayoutList, EveryActivationRefillsTheFiveLayoutsWithoutASelection)
 // A double-click reads the mode back from the colour: any background but red prints.
 TEST_F(EditorLayoutList, AnyBackgroundButRedPrints)
 {
-    ListBox &list = *editor().Liste3;
+    ListBox &list = *editor().layoutList;
     setLayoutListMode(list, OutputMode::Copy);
     EXPECT_EQ(layoutListMode(list), OutputMode::Copy);
     QPalette white = list.palette();
@@ -88,11 +88,11 @@ TEST_F(EditorLayoutList, AnyBackgroundButRedPrints)
 TEST_F(EditorLayoutList, ADoubleClickPutsOutThatLayoutInTheListsModeAndClosesTheList)
 {
     setCatalogue({u"Frage 1"_s, u"Frage 2"_s}, {u"Antwort 1"_s, u"Antwort 2"_s});
-    editor().Kontroll1->setValue(0);
-    click(editor().Bild5);
+    editor().allowPrinting->setValue(0);
+    click(editor().printLayoutButton);
     dialogs.expectMessage(u"Daten werden gedruckt ..."_s, u"Drucken"_s);
-    doubleClickRow(*editor().Liste3, 4);
-    EXPECT_FALSE(editor().Liste3->isVisible());
+    doubleClickRow(*editor().layoutList, 4);
+    EXPECT_FALSE(editor().layoutList->isVisible());
     const RecordingPrinter::Line underscores{QString(60, u'_'), 6, u"Arial"_s, 16};
     const RecordingPrinter::Line spacer{u" "_s, 0, u"Arial"_s, 16};
     EXPECT_EQ(printer.jobs,
@@ -104,10 +104,10 @@ TEST_F(EditorLayoutList, ADoubleClickPutsOutThatLayoutInTheListsModeAndClosesThe
                                              spacer}}));
     EXPECT_TRUE(clipboard.calls.isEmpty());
 
-    click(editor().Bild9);
+    click(editor().copyLayoutButton);
     dialogs.expectMessage(u"Daten wurden kopiert ..."_s, u"Kopieren"_s);
-    doubleClickRow(*editor().Liste3, 3);
-    EXPECT_FALSE(editor().Liste3->isVisible());
+    doubleClickRow(*editor().layoutList, 3);
+    EXPECT_FALSE(editor().layoutList->isVisible());
     EXPECT_EQ(clipboard.calls,
               (QStringList{u"clear"_s,
                            u"set:Frage 1\r\nFrage 2\r\n\r\nAntwort 1\r\nAntwort 2\r\n"_s}));

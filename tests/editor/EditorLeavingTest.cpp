@@ -39,24 +39,25 @@ public:
 
     QuizState quizState()
     {
-        return {question(), choices(), counters(), main().Figur1->widthTwips(), random.reseeds};
+        return {question(), choices(), counters(), main().progressBar->widthTwips(),
+                random.reseeds};
     }
 };
 
 TEST_F(EditorLeaving, AbbruchWritesTheSettingsAndReturnsToTheStandardQuestions)
 {
     loadTwelvePairs();
-    click(editor().Bezeichnung4);
-    editor().Kontroll1->setValue(1);
-    editor().Kontroll2->setValue(0);
-    main().Bezeichnung10->hide();
+    click(editor().standardFileName);
+    editor().allowPrinting->setValue(1);
+    editor().hideDrives->setValue(0);
+    main().standardNotice->hide();
 
-    click(editor().Bild1);
+    click(editor().cancelButton);
 
     EXPECT_EQ(fileBytes(settingsPath()),
               QByteArray("[Datei]\r\nTIERE.TXT\r\n[Druck]\r\n 1 \r\n[Laden]\r\n 0 \r\n"));
     expectBackInTheQuiz();
-    EXPECT_TRUE(main().Bezeichnung10->isVisible());
+    EXPECT_TRUE(main().standardNotice->isVisible());
     ASSERT_EQ(catalogueQuestions().size(), 10);
     EXPECT_EQ(catalogueQuestions().first(), QString::fromUtf16(standardPairs[0].question));
     EXPECT_EQ(question(), u"Wie viele Windstärken gibt es?"_s);
@@ -67,27 +68,27 @@ TEST_F(EditorLeaving, AbbruchWritesTheSettingsAndReturnsToTheStandardQuestions)
 // controls for the next "Abbruch".
 TEST_F(EditorLeaving, ASettingsFileThatCannotBeWrittenIsReportedAndWrittenNextTime)
 {
-    editor().Bezeichnung4->setText(u"TIERE.TXT"_s);
-    editor().Kontroll1->setValue(1);
-    editor().Kontroll2->setValue(0);
+    editor().standardFileName->setText(u"TIERE.TXT"_s);
+    editor().allowPrinting->setValue(1);
+    editor().hideDrives->setValue(0);
     ASSERT_TRUE(QDir(workDir.path()).mkdir(u"ZELMERK.INI"_s));
     putFile(settingsPath() + u"/inhalt"_s, "bleibt");
     dialogs.expectMessage(u"Die Einstellungen konnten nicht gespeichert werden.\r"
                           u"„ZELMERK.INI“ ist ein Ordner und keine Datei.\r"_s,
                           u"Einstellungen"_s);
 
-    click(editor().Bild1);
+    click(editor().cancelButton);
 
     expectBackInTheQuiz();
     EXPECT_EQ(catalogueQuestions().size(), 10);
     EXPECT_EQ(fileBytes(settingsPath() + u"/inhalt"_s), QByteArray("bleibt"));
-    EXPECT_EQ(editor().Bezeichnung4->text(), u"TIERE.TXT"_s);
-    EXPECT_EQ(editor().Kontroll1->value(), 1);
-    EXPECT_EQ(editor().Kontroll2->value(), 0);
+    EXPECT_EQ(editor().standardFileName->text(), u"TIERE.TXT"_s);
+    EXPECT_EQ(editor().allowPrinting->value(), 1);
+    EXPECT_EQ(editor().hideDrives->value(), 0);
 
     ASSERT_TRUE(QDir(settingsPath()).removeRecursively());
     openEditor();
-    click(editor().Bild1);
+    click(editor().cancelButton);
     EXPECT_EQ(fileBytes(settingsPath()), settingsBytes("TIERE.TXT", " 1 ", " 0 "));
 }
 
@@ -96,7 +97,7 @@ TEST_F(EditorLeaving, AbbruchMitLadenKeepsALoadedCatalogueWithItsAlphabeticalCho
     loadTwelvePairs();
     const QuizState loaded = quizState();
 
-    click(editor().Bild7);
+    click(editor().returnButton);
 
     expectBackInTheQuiz();
     EXPECT_EQ(quizState(), loaded);
@@ -111,12 +112,12 @@ TEST_F(EditorLeaving, AbbruchMitLadenKeepsALoadedCatalogueWithItsAlphabeticalCho
 TEST_F(EditorLeaving, ThreePairsTypedIntoAnEmptiedCatalogueCanAllBeAnsweredRight)
 {
     expectNewFileQuestion(MsgBox::Yes);
-    click(editor().Bild10);
+    click(editor().newCatalogueButton);
     typePair(u"Hund"_s, u"bellt"_s);
     typePair(u"Katze"_s, u"miaut"_s);
     typePair(u"Kuh"_s, u"muht"_s);
 
-    click(editor().Bild7);
+    click(editor().returnButton);
 
     expectBackInTheQuiz();
     EXPECT_EQ(sortedChoices(), QStringList({u"bellt"_s, u"miaut"_s, u"muht"_s}));
@@ -125,7 +126,7 @@ TEST_F(EditorLeaving, ThreePairsTypedIntoAnEmptiedCatalogueCanAllBeAnsweredRight
     answerRightByKeyboard();
     expectAllAnsweredMessage();
     answerRightByKeyboard();
-    EXPECT_EQ(main().Bezeichnung8->text(), u"0"_s);
+    EXPECT_EQ(main().wrongCountLabel->text(), u"0"_s);
 }
 
 TEST_F(EditorLeaving, AVisitWithoutEditsLeavesThePracticeSetUnderWay)
@@ -137,7 +138,7 @@ TEST_F(EditorLeaving, AVisitWithoutEditsLeavesThePracticeSetUnderWay)
     const QuizState underWay = quizState();
     openEditor();
 
-    click(editor().Bild7);
+    click(editor().returnButton);
 
     expectBackInTheQuiz();
     EXPECT_EQ(quizState(), underWay);
@@ -148,8 +149,8 @@ TEST_F(EditorLeaving, AVisitWithoutEditsLeavesThePracticeSetUnderWay)
 TEST_F(EditorLeaving, ClosingThroughTheFrameAfterADeletionBuildsANewPracticeSet)
 {
     const QString deletedAnswer = catalogueAnswers().first();
-    editor().Liste1->setListIndex(0);
-    click(editor().Bild11);
+    editor().questionList->setListIndex(0);
+    click(editor().deletePairButton);
     const int reseeds = random.reseeds;
 
     editor().close();
@@ -169,7 +170,7 @@ TEST_F(EditorLeaving, TheHelpTellsTheTwoWaysOutAndHowToSetTheStandardFile)
                           u"Die Standarddatei wird bei geöffneter Dateiliste\r"
                           u"markiert und mit Klicken auf das Feld zugewiesen.\r"_s,
                           u"Hilfe Editor"_s);
-    click(editor().Bild6);
+    click(editor().helpButton);
     EXPECT_TRUE(editor().isVisible());
 }
 

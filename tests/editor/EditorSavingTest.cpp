@@ -42,22 +42,22 @@ public:
 
 TEST_F(EditorSaving, WritesTheCatalogueAndBothListsShowItKeepingTheirMarkedFiles)
 {
-    ASSERT_EQ(selectedName(editor().Datei1), u"TIERE.TXT"_s);
+    ASSERT_EQ(selectedName(editor().fileList), u"TIERE.TXT"_s);
     expectCountMessage(2, u"ZAHLEN.TXT"_s);
-    main().Datei1->setListIndex(1);
+    main().fileList->setListIndex(1);
     setCatalogue({u"Kuh"_s, u"Kätzchen"_s}, {u"muht"_s, u"miaut"_s});
     expectSaved(u"ZAHLEN.TXT"_s, u"NEU.TXT"_s);
 
-    click(editor().Bild3);
+    click(editor().saveButton);
 
     EXPECT_EQ(fileBytes(workDir.filePath(u"NEU.TXT"_s)),
               QByteArray("Kuh\r\nmuht\r\nK\xE4tzchen\r\nmiaut\r\n"));
     const QStringList listed{u"NEU.TXT"_s, u"TIERE.TXT"_s, u"ZAHLEN.TXT"_s};
-    EXPECT_EQ(main().Datei1->texts(), listed);
-    EXPECT_EQ(editor().Datei1->texts(), listed);
+    EXPECT_EQ(main().fileList->texts(), listed);
+    EXPECT_EQ(editor().fileList->texts(), listed);
     // Marked by name, not by row: the new file took row 0. And nothing was loaded.
-    EXPECT_EQ(selectedName(main().Datei1), u"ZAHLEN.TXT"_s);
-    EXPECT_EQ(selectedName(editor().Datei1), u"TIERE.TXT"_s);
+    EXPECT_EQ(selectedName(main().fileList), u"ZAHLEN.TXT"_s);
+    EXPECT_EQ(selectedName(editor().fileList), u"TIERE.TXT"_s);
     EXPECT_EQ(catalogueQuestions(), QStringList({u"Kuh"_s, u"Kätzchen"_s}));
     EXPECT_EQ(choices(), QStringList({u"1"_s, u"2"_s}));
 }
@@ -67,10 +67,10 @@ TEST_F(EditorSaving, TheProposedNameGoesToTheWorkingFolderNotToTheFolderItCameFr
     putCatalogue(u"fremd.txt"_s, "Wal\r\nSäuger\r\n");
     showCatalogues();
     expectCountMessage(1, u"FREMD.TXT"_s);
-    main().Datei1->setListIndex(0);
+    main().fileList->setListIndex(0);
     expectSaved(u"fremd.txt"_s, u"fremd.txt"_s);
 
-    click(editor().Bild3);
+    click(editor().saveButton);
 
     EXPECT_EQ(fileBytes(workDir.filePath(u"fremd.txt"_s)), QByteArray("Wal\r\nS\xE4uger\r\n"));
     EXPECT_EQ(fileBytes(catalogues.filePath(u"fremd.txt"_s)), QByteArray("Wal\r\nSäuger\r\n"));
@@ -81,24 +81,24 @@ TEST_F(EditorSaving, NothingIsWrittenWithoutANameOrFromListsOfDifferentLength)
 {
     const QStringList before = workDirEntries();
     expectNameInput(QString(), QString());
-    click(editor().Bild3);
+    click(editor().saveButton);
     setCatalogue({u"Kuh"_s, u"Hund"_s}, {u"muht"_s});
     dialogs.expectMessage(u"Verschieden viele Fragen und Antworten!\r"_s, u"Dateifehler"_s);
-    click(editor().Bild3);
+    click(editor().saveButton);
     EXPECT_EQ(workDirEntries(), before);
 }
 
 TEST_F(EditorSaving, ASavedCatalogueLoadsBackUnchanged)
 {
     expectNewFileQuestion(MsgBox::Yes);
-    click(editor().Bild10);
+    click(editor().newCatalogueButton);
     typePair(u"Wie heißt die Hauptstadt von Österreich?"_s, u"Wien"_s);
     typePair(u"Größter Planet?"_s, u"Jupiter"_s);
     typePair(u" Leerzeichen "_s, u"bleiben "_s);
     const QStringList questions = catalogueQuestions();
     const QStringList answers = catalogueAnswers();
     expectSaved(QString(), u"RUNDE.TXT"_s);
-    click(editor().Bild3);
+    click(editor().saveButton);
 
     setCatalogue({}, {});
     expectCountMessage(3, u"RUNDE.TXT"_s);
@@ -135,7 +135,7 @@ TEST_P(FailedSave, SaysWhyAndChangesNothing)
         if (failure.fullDisk) {
             ASSERT_TRUE(fullDisk.emplace(16).active()); // the standard questions need far more
         }
-        click(editor().Bild3);
+        click(editor().saveButton);
     }
     EXPECT_EQ(fileBytes(workDir.filePath(u"TIERE.TXT"_s)), oldBytes);
     EXPECT_EQ(workDirEntries(), listing);

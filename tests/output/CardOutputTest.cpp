@@ -35,7 +35,7 @@ protected:
     {
         ProgramFixture::SetUp();
         // Start-up over: no settings file, so printing is locked until a test allows it.
-        main().Zeit1_Timer();
+        main().applyStartupSettings();
     }
 
     void expectBoxes(const std::vector<Box> &boxes)
@@ -61,10 +61,10 @@ class CardPrinting : public CardOutput, public ::testing::WithParamInterface<Pri
 
 TEST_P(CardPrinting, AsksBeforeEachSideAndTellsWhatHappened)
 {
-    editor().Kontroll1->setValue(GetParam().permission);
+    editor().allowPrinting->setValue(GetParam().permission);
     printer.outcomes = GetParam().outcomes;
     expectBoxes(GetParam().boxes);
-    click(main().Bild15);
+    click(main().printButton);
     EXPECT_EQ(printer.jobs.size(), GetParam().jobs);
     EXPECT_TRUE(printer.pending.isEmpty());
 }
@@ -132,18 +132,18 @@ TEST_P(CardSheets, QuestionsOnTheFrontAndAnswersOnTheBackLineForLine)
 {
     const SheetCase &c = GetParam();
     loadNumberedCatalogue(25);
-    main().AuswahlBilden();
+    main().buildPracticeSet();
     for (int i = 0; i < c.rightAnswers; ++i)
         answerRightByKeyboard();
     if (c.catalogueLeft >= 0)
         setCatalogue(catalogueQuestions().mid(0, c.catalogueLeft),
                      catalogueAnswers().mid(0, c.catalogueLeft));
     if (c.emptyChoiceList)
-        main().Liste2->clear();
-    editor().Kontroll1->setValue(1);
+        main().choiceList->clear();
+    editor().allowPrinting->setValue(1);
 
     expectBoxes(bothSidesYes);
-    click(main().Bild15);
+    click(main().printButton);
 
     ASSERT_EQ(printer.jobs.size(), 2);
     EXPECT_EQ(printer.jobs[0], cardsOf(c.front));
@@ -168,9 +168,9 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(CardOutput, TwoCardsGoToTheClipboardWithAnEmptyLineAfterEach)
 {
     loadNumberedCatalogue(2);
-    main().AuswahlBilden();
+    main().buildPracticeSet();
     dialogs.expectMessage(u"Fragen und Antworten wurden kopiert.\r"_s, u"Ablage"_s);
-    click(main().Bild11); // printing is locked; copying does not ask
+    click(main().copyButton); // printing is locked; copying does not ask
     EXPECT_EQ(clipboard.calls,
               (QStringList{u"clear"_s,
                            u"set:Frage 0\r\nAntwort 0\r\n\r\nFrage 1\r\nAntwort 1\r\n\r\n"_s}));
@@ -178,8 +178,8 @@ TEST_F(CardOutput, TwoCardsGoToTheClipboardWithAnEmptyLineAfterEach)
 
 TEST_F(CardOutput, AnEmptyChoiceListCopiesNothingAndSaysNothing)
 {
-    main().Liste2->clear();
-    click(main().Bild11);
+    main().choiceList->clear();
+    click(main().copyButton);
     EXPECT_TRUE(clipboard.calls.isEmpty());
 }
 

@@ -4,9 +4,9 @@
 #include "SoakCatalogues.h"
 #include "SoakWorld.h"
 #include "UserInput.h"
-#include "about/ZELLABEL.h"
-#include "app/Form1.h"
-#include "editor/Form2.h"
+#include "about/AboutBox.h"
+#include "app/MainWindow.h"
+#include "editor/EditorWindow.h"
 #include "platform/CheckBox.h"
 #include "platform/DirListBox.h"
 #include "platform/DriveListBox.h"
@@ -35,22 +35,22 @@ struct Button
 // "Editor" comes up often, so that the password (right now and then) lets the soak into the
 // editor; "Beenden" seldom, so that a run lasts a while.
 // clang-format off
-const std::vector<Button<Form1>> mainButtons = {
-    {&Form1::Bild1, "Bild1", 1},   {&Form1::Bild2, "Bild2", 4},   {&Form1::Bild3, "Bild3", 4},
-    {&Form1::Bild4, "Bild4", 8},   {&Form1::Bild5, "Bild5", 2},   {&Form1::Bild6, "Bild6", 2},
-    {&Form1::Bild7, "Bild7", 3},   {&Form1::Bild8, "Bild8", 2},   {&Form1::Bild9, "Bild9", 2},
-    {&Form1::Bild10, "Bild10", 3}, {&Form1::Bild11, "Bild11", 2}, {&Form1::Bild12, "Bild12", 5},
-    {&Form1::Bild13, "Bild13", 5}, {&Form1::Bild14, "Bild14", 1}, {&Form1::Bild15, "Bild15", 2},
+const std::vector<Button<MainWindow>> mainButtons = {
+    {&MainWindow::quitButton, "Bild1", 1},   {&MainWindow::backButton, "Bild2", 4},   {&MainWindow::forwardButton, "Bild3", 4},
+    {&MainWindow::editorButton, "Bild4", 8},   {&MainWindow::helpButton, "Bild5", 2},   {&MainWindow::standardQuestionsButton, "Bild6", 2},
+    {&MainWindow::questionCountButton, "Bild7", 3},   {&MainWindow::errorRateButton, "Bild8", 2},   {&MainWindow::solutionRateButton, "Bild9", 2},
+    {&MainWindow::workModeButton, "Bild10", 3}, {&MainWindow::copyButton, "Bild11", 2}, {&MainWindow::fileMenuButton, "Bild12", 5},
+    {&MainWindow::confirmButton, "Bild13", 5}, {&MainWindow::aboutButton, "Bild14", 1}, {&MainWindow::printButton, "Bild15", 2},
 };
 // clang-format on
 
 // The two ways out seldom, so that the soak stays in the editor for a while.
 // clang-format off
-const std::vector<Button<Form2>> editorButtons = {
-    {&Form2::Bild1, "Bild1", 1},   {&Form2::Bild2, "Bild2", 2},   {&Form2::Bild3, "Bild3", 4},
-    {&Form2::Bild4, "Bild4", 10},  {&Form2::Bild5, "Bild5", 2},   {&Form2::Bild6, "Bild6", 1},
-    {&Form2::Bild7, "Bild7", 1},   {&Form2::Bild8, "Bild8", 2},   {&Form2::Bild9, "Bild9", 2},
-    {&Form2::Bild10, "Bild10", 1}, {&Form2::Bild11, "Bild11", 3}, {&Form2::Bild12, "Bild12", 3},
+const std::vector<Button<EditorWindow>> editorButtons = {
+    {&EditorWindow::cancelButton, "Bild1", 1},   {&EditorWindow::clearAnswerButton, "Bild2", 2},   {&EditorWindow::saveButton, "Bild3", 4},
+    {&EditorWindow::addPairButton, "Bild4", 10},  {&EditorWindow::printLayoutButton, "Bild5", 2},   {&EditorWindow::helpButton, "Bild6", 1},
+    {&EditorWindow::returnButton, "Bild7", 1},   {&EditorWindow::clearQuestionButton, "Bild8", 2},   {&EditorWindow::copyLayoutButton, "Bild9", 2},
+    {&EditorWindow::newCatalogueButton, "Bild10", 1}, {&EditorWindow::deletePairButton, "Bild11", 3}, {&EditorWindow::fileMenuButton, "Bild12", 3},
 };
 // clang-format on
 
@@ -120,36 +120,36 @@ QString mainButton(SoakWorld &world)
 // Opening the browser is a button of its own; here a file of the open list is picked.
 QString mainFileList(SoakWorld &world)
 {
-    return clickRow(*world.main().Datei1, u"Form1.Datei1"_s, world, 0.2);
+    return clickRow(*world.main().fileList, u"Form1.Datei1"_s, world, 0.2);
 }
 
 QString mainLabel(SoakWorld &world)
 {
-    Form1 &main = world.main();
+    MainWindow &main = world.main();
     return clickOneOf(world,
-                      {{main.Bezeichnung10, u"Form1.Bezeichnung10"_s},
-                       {main.Bezeichnung11, u"Form1.Bezeichnung11"_s}});
+                      {{main.standardNotice, u"Form1.Bezeichnung10"_s},
+                       {main.helpPanel, u"Form1.Bezeichnung11"_s}});
 }
 
 QString aboutBox(SoakWorld &world)
 {
-    ZELLABEL &about = world.aboutBox();
-    return clickOneOf(
-            world,
-            {{about.Bezeichnung1, u"ZELLABEL.Bezeichnung1"_s}, {about.Bild1, u"ZELLABEL.Bild1"_s}});
+    AboutBox &about = world.aboutBox();
+    return clickOneOf(world,
+                      {{about.okayButton, u"ZELLABEL.Bezeichnung1"_s},
+                       {about.closeButton, u"ZELLABEL.Bild1"_s}});
 }
 
 QString editorButton(SoakWorld &world)
 {
-    Form2 &editor = world.editor();
+    EditorWindow &editor = world.editor();
     if (world.dice.chance(0.04))
-        return clicked(u"Form2.Befehl1 (X)"_s, UserInput::click(*editor.Befehl1));
-    const Button<Form2> &choice = world.dice.pickWeighted(editorButtons);
-    const QString question = editor.Text1->text();
-    const QString answer = editor.Text2->text();
+        return clicked(u"Form2.Befehl1 (X)"_s, UserInput::click(*editor.noStandardFileButton));
+    const Button<EditorWindow> &choice = world.dice.pickWeighted(editorButtons);
+    const QString question = editor.questionInput->text();
+    const QString answer = editor.answerInput->text();
     const QString done = clickButton(editor, "Form2", choice);
     // "Eingaben sichern" is the one way a user puts a pair of their own into the catalogue.
-    if (!done.isEmpty() && choice.button == &Form2::Bild4)
+    if (!done.isEmpty() && choice.button == &EditorWindow::addPairButton)
         world.known.add(question, answer);
     return done;
 }
@@ -176,11 +176,12 @@ QString entryText(SoakRandom &dice)
 
 QString editorTyping(SoakWorld &world)
 {
-    Form2 &editor = world.editor();
+    EditorWindow &editor = world.editor();
     const bool question = world.dice.chance(0.5);
     const QString text = entryText(world.dice);
     const bool replacing = world.dice.chance(0.7);
-    if (!UserInput::enterText(question ? *editor.Text1 : *editor.Text2, text, replacing))
+    if (!UserInput::enterText(question ? *editor.questionInput : *editor.answerInput, text,
+                              replacing))
         return {};
     return u"%1 \"%2\" into Form2.%3"_s.arg(replacing ? u"replace with"_s : u"type"_s, text,
                                             question ? u"Text1"_s : u"Text2"_s);
@@ -188,36 +189,36 @@ QString editorTyping(SoakWorld &world)
 
 QString editorList(SoakWorld &world)
 {
-    Form2 &editor = world.editor();
+    EditorWindow &editor = world.editor();
     const bool questions = world.dice.chance(0.5);
-    return clickRow(questions ? *editor.Liste1 : *editor.Liste2,
+    return clickRow(questions ? *editor.questionList : *editor.answerList,
                     questions ? u"Form2.Liste1"_s : u"Form2.Liste2"_s, world, 0.3);
 }
 
 QString layoutList(SoakWorld &world)
 {
-    return clickRow(*world.editor().Liste3, u"Form2.Liste3"_s, world, 0.8);
+    return clickRow(*world.editor().layoutList, u"Form2.Liste3"_s, world, 0.8);
 }
 
 QString editorFileList(SoakWorld &world)
 {
-    return clickRow(*world.editor().Datei1, u"Form2.Datei1"_s, world, 0.5);
+    return clickRow(*world.editor().fileList, u"Form2.Datei1"_s, world, 0.5);
 }
 
 QString editorLabel(SoakWorld &world)
 {
-    Form2 &editor = world.editor();
+    EditorWindow &editor = world.editor();
     return clickOneOf(world,
-                      {{editor.Bezeichnung3, u"Form2.Bezeichnung3"_s},
-                       {editor.Bezeichnung4, u"Form2.Bezeichnung4"_s}});
+                      {{editor.standardFileCaption, u"Form2.Bezeichnung3"_s},
+                       {editor.standardFileName, u"Form2.Bezeichnung4"_s}});
 }
 
 QString editorCheckBox(SoakWorld &world)
 {
-    Form2 &editor = world.editor();
-    return clickOneOf(
-            world,
-            {{editor.Kontroll1, u"Form2.Kontroll1"_s}, {editor.Kontroll2, u"Form2.Kontroll2"_s}});
+    EditorWindow &editor = world.editor();
+    return clickOneOf(world,
+                      {{editor.allowPrinting, u"Form2.Kontroll1"_s},
+                       {editor.hideDrives, u"Form2.Kontroll2"_s}});
 }
 
 // The window the keyboard talks to: the active one, or the one shown when none is active.

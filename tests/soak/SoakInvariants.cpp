@@ -2,8 +2,8 @@
 #include "SoakInvariants.h"
 
 #include "SoakWorld.h"
-#include "app/Form1.h"
-#include "editor/Form2.h"
+#include "app/MainWindow.h"
+#include "editor/EditorWindow.h"
 #include "platform/Caption.h"
 #include "platform/ListBox.h"
 
@@ -43,26 +43,26 @@ void checkRunning(SoakWorld &world, const std::vector<RandomDialogs::Box> &boxes
                           .arg(world.editor().isVisible());
 }
 
-void checkCounters(Form1 &main, QStringList &broken)
+void checkCounters(MainWindow &main, QStringList &broken)
 {
     const std::pair<const QLabel *, QString> counters[] = {
-            {main.Bezeichnung3, u"right answers in the practice set"_s},
-            {main.Bezeichnung8, u"wrong answers"_s},
-            {main.Bezeichnung9, u"right answers"_s},
+            {main.rightInSetLabel, u"right answers in the practice set"_s},
+            {main.wrongCountLabel, u"wrong answers"_s},
+            {main.rightCountLabel, u"right answers"_s},
     };
     for (const auto &[counter, meaning] : counters) {
         if (!isWholeNumberFrom(counter->text(), 0))
             broken << u"the counter of %1 reads %2"_s.arg(meaning, quoted(counter->text()));
     }
-    const double questionCount = numericValue(main.Bezeichnung6->text());
+    const double questionCount = numericValue(main.questionCountLabel->text());
     if (questionCount < 10 || questionCount > 50)
-        broken << u"the question count reads "_s + quoted(main.Bezeichnung6->text());
-    const QString last = main.Bezeichnung4->text();
+        broken << u"the question count reads "_s + quoted(main.questionCountLabel->text());
+    const QString last = main.lastChoiceRowLabel->text();
     if (!isWholeNumberFrom(last, -1)) {
         broken << u"the last index of the choice list reads "_s + quoted(last);
         return;
     }
-    const QString position = main.Bezeichnung5->text();
+    const QString position = main.browsePositionLabel->text();
     if (!isWholeNumberFrom(position, 0)
         || numericValue(position) > std::max(numericValue(last), 0.0))
         broken << u"the browse position reads %1 with the last index %2"_s.arg(quoted(position),
@@ -71,9 +71,9 @@ void checkCounters(Form1 &main, QStringList &broken)
 
 void checkPairs(SoakWorld &world, QStringList &broken)
 {
-    const Form2 &editor = world.editor();
-    const QStringList &questions = editor.Liste1->texts();
-    const QStringList &answers = editor.Liste2->texts();
+    const EditorWindow &editor = world.editor();
+    const QStringList &questions = editor.questionList->texts();
+    const QStringList &answers = editor.answerList->texts();
     if (questions.size() != answers.size()) {
         broken << u"the catalogue holds %1 questions and %2 answers"_s.arg(questions.size())
                           .arg(answers.size());
@@ -86,7 +86,7 @@ void checkPairs(SoakWorld &world, QStringList &broken)
             return;
         }
     }
-    for (const QString &choice : world.main().Liste2->texts()) {
+    for (const QString &choice : world.main().choiceList->texts()) {
         if (!world.known.hasAnswer(choice)) {
             broken << u"the choice list offers an answer from nowhere: "_s + quoted(choice);
             return;
@@ -96,8 +96,8 @@ void checkPairs(SoakWorld &world, QStringList &broken)
 
 void checkDisplay(SoakWorld &world, QStringList &broken)
 {
-    const QString question = world.main().Bezeichnung1->text();
-    const QString answer = world.main().Bezeichnung2->text();
+    const QString question = world.main().questionDisplay->text();
+    const QString answer = world.main().answerDisplay->text();
     if (!question.isEmpty() && !world.known.hasQuestion(question))
         broken << u"the question shown came from nowhere: "_s + quoted(question);
     if (!answer.isEmpty() && !world.known.hasAnswer(answer))

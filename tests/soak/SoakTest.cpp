@@ -6,7 +6,7 @@
 #include "SoakActions.h"
 #include "SoakInvariants.h"
 #include "SoakWorld.h"
-#include "editor/Form2.h"
+#include "editor/EditorWindow.h"
 #include "output/PrintService.h"
 
 #include <QCoreApplication>

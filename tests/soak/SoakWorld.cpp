@@ -2,7 +2,7 @@
 #include "SoakWorld.h"
 
 #include "SoakCatalogues.h"
-#include "app/Form1.h"
+#include "app/MainWindow.h"
 #include "app/Program.h"
 #include "catalogue/SettingsFile.h"
 #include "catalogue/StandardPairs.h"
@@ -15,7 +15,8 @@ using namespace Qt::StringLiterals;
 
 SoakWorld::SoakWorld(std::uint64_t seed)
     : dice(seed)
-    , dialogs(dice.bits(), [this] { return m_program ? main().Bezeichnung1->text() : QString(); })
+    , dialogs(dice.bits(),
+              [this] { return m_program ? main().questionDisplay->text() : QString(); })
     , random(dice.bits())
 {
     for (const StandardPair &pair : standardPairs)
@@ -39,23 +40,23 @@ void SoakWorld::start()
     m_program->setEndHandler([this] { ++ends; });
     m_program->start();
     // The timer's one tick comes 100 ms after start-up, before any user could act.
-    main().Zeit1_Timer();
+    main().applyStartupSettings();
     ++starts;
 }
 
-Form1 &SoakWorld::main()
+MainWindow &SoakWorld::main()
 {
-    return m_program->form1();
+    return m_program->mainWindow();
 }
 
-Form2 &SoakWorld::editor()
+EditorWindow &SoakWorld::editor()
 {
-    return m_program->form2();
+    return m_program->editorWindow();
 }
 
-ZELLABEL &SoakWorld::aboutBox()
+AboutBox &SoakWorld::aboutBox()
 {
-    return m_program->zellabel();
+    return m_program->aboutBox();
 }
 
 void SoakWorld::writeCatalogue(const QString &name, const QByteArray &bytes)

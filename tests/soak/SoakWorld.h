@@ -10,10 +10,10 @@
 
 #include <memory>
 
-class Form1;
-class Form2;
+class MainWindow;
+class EditorWindow;
 class Program;
-class ZELLABEL;
+class AboutBox;
 
 // The program under soak and everything it reaches outside itself: boxes answered at random, a
 // seeded random source, a recording printer and clipboard, and the working folder (the current
@@ -31,9 +31,9 @@ public:
     void start();
 
     Program &program() { return *m_program; }
-    Form1 &main();
-    Form2 &editor();
-    ZELLABEL &aboutBox();
+    MainWindow &main();
+    EditorWindow &editor();
+    AboutBox &aboutBox();
 
     // Writes a catalogue file into the working folder and records the pairs it holds.
     void writeCatalogue(const QString &name, const QByteArray &bytes);

@@ -6,10 +6,10 @@
 #include "RecordingPrinter.h"
 #include "ScriptedDialogs.h"
 #include "SequenceRandom.h"
-#include "app/Form1.h"
+#include "app/MainWindow.h"
 #include "app/Program.h"
 #include "catalogue/TestFiles.h"
-#include "editor/Form2.h"
+#include "editor/EditorWindow.h"
 #include "platform/DirListBox.h"
 #include "platform/ListBox.h"
 #include "platform/PictureButton.h"
@@ -65,16 +65,16 @@ public:
         return catalogues.filePath(name);
     }
     // The main window's folder list goes to the catalogues; its file list follows.
-    void showCatalogues() { main().Verzeichnis1->setPath(catalogues.path()); }
+    void showCatalogues() { main().folderList->setPath(catalogues.path()); }
 
     // Lets the one-shot start-up timer run, as the event loop would 100 ms after start-up.
     void runStartupTimer()
     {
-        ASSERT_TRUE(QTest::qWaitFor([this] { return !main().Zeit1->isActive(); }, 5000));
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !main().startupTimer->isActive(); }, 5000));
     }
 
-    Form1 &main() { return program->form1(); }
-    Form2 &editor() { return program->form2(); }
+    MainWindow &main() { return program->mainWindow(); }
+    EditorWindow &editor() { return program->editorWindow(); }
 
     // A key as the user presses it: it goes to whatever has the focus in the main window.
     void press(Qt::Key key)
@@ -94,24 +94,24 @@ public:
         QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, rowCentre(list, row));
     }
 
-    QString question() { return main().Bezeichnung1->text(); }
-    QString answer() { return main().Bezeichnung2->text(); }
-    QStringList catalogueQuestions() { return editor().Liste1->texts(); }
-    QStringList catalogueAnswers() { return editor().Liste2->texts(); }
-    QStringList choices() { return main().Liste2->texts(); }
+    QString question() { return main().questionDisplay->text(); }
+    QString answer() { return main().answerDisplay->text(); }
+    QStringList catalogueQuestions() { return editor().questionList->texts(); }
+    QStringList catalogueAnswers() { return editor().answerList->texts(); }
+    QStringList choices() { return main().choiceList->texts(); }
     // The quiz's counters as shown: right answers in this practice set, last choice row, browse
     // position, wrong answers, right answers.
     QStringList counters()
     {
-        return {main().Bezeichnung3->text(), main().Bezeichnung4->text(),
-                main().Bezeichnung5->text(), main().Bezeichnung8->text(),
-                main().Bezeichnung9->text()};
+        return {main().rightInSetLabel->text(), main().lastChoiceRowLabel->text(),
+                main().browsePositionLabel->text(), main().wrongCountLabel->text(),
+                main().rightCountLabel->text()};
     }
     // The selected rows of the catalogue's two lists and of the choice list.
     std::vector<int> listSelections()
     {
-        return {editor().Liste1->listIndex(), editor().Liste2->listIndex(),
-                main().Liste2->listIndex()};
+        return {editor().questionList->listIndex(), editor().answerList->listIndex(),
+                main().choiceList->listIndex()};
     }
     QStringList sortedChoices()
     {
@@ -122,8 +122,8 @@ public:
 
     void setCatalogue(const QStringList &questions, const QStringList &answers)
     {
-        editor().Liste1->setTexts(questions);
-        editor().Liste2->setTexts(answers);
+        editor().questionList->setTexts(questions);
+        editor().answerList->setTexts(answers);
     }
     // "Frage i" / "Antwort i" for i from 0.
     void loadNumberedCatalogue(int pairs)
@@ -135,8 +135,8 @@ public:
     // Pages with the arrow keys until the right answer is shown, then confirms with Enter.
     void answerRightByKeyboard()
     {
-        const QString right = editor().Liste2->text(0);
-        for (int step = 0; step <= main().Liste2->count() && answer() != right; ++step)
+        const QString right = editor().answerList->text(0);
+        for (int step = 0; step <= main().choiceList->count() && answer() != right; ++step)
             press(Qt::Key_Right);
         ASSERT_EQ(answer(), right);
         press(Qt::Key_Return);

@@ -15,28 +15,27 @@ QPointF aboutBoxTopLeft(const QSizeF &screen, const QSizeF &window);
 
 // The about box: the program's name, how it may be used, and who makes it. Closing only hides
 // it, so there is never more than one.
-class ZELLABEL : public QWidget
+class AboutBox : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit ZELLABEL(QWidget *parent = nullptr);
+    explicit AboutBox(QWidget *parent = nullptr);
 
-    Shape *Figur1 = nullptr;        // frame behind the labels
-    QLabel *Bezeichnung1 = nullptr; // "O k a y", used as a button
-    QLabel *Bezeichnung2 = nullptr; // "Z"
-    QLabel *Bezeichnung3 = nullptr; // "E"
-    QLabel *Bezeichnung4 = nullptr; // "L"
-    QLabel *Bezeichnung5 = nullptr; // "- Merkbold"
-    QLabel *Bezeichnung6 = nullptr; // usage notice
-    QLabel *Bezeichnung7 = nullptr; // maker lines
-    QLabel *Bezeichnung8 = nullptr; // web-address line
-    PictureButton *Bild1 = nullptr; // "Abbruch"
+    Shape *frame = nullptr;               // frame behind the labels
+    QLabel *okayButton = nullptr;         // "O k a y", used as a button
+    QLabel *nameLetterZ = nullptr;        // "Z"
+    QLabel *nameLetterE = nullptr;        // "E"
+    QLabel *nameLetterL = nullptr;        // "L"
+    QLabel *nameRest = nullptr;           // "- Merkbold"
+    QLabel *usageNotice = nullptr;        // usage notice
+    QLabel *makerLines = nullptr;         // maker lines
+    QLabel *webAddress = nullptr;         // web-address line
+    PictureButton *closeButton = nullptr; // "Abbruch"
 
     // Runs each time the box becomes the active window.
-    void Form_Activate();
-    void Bild1_Click();
-    void Bezeichnung1_Click();
+    void placeAndFill();
+    void closeBox();
 
 protected:
     void changeEvent(QEvent *event) override;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Opening the layout list for printing or copying, and its entries, which come back with every
 // activation of the window.
-#include "Form2.h"
+#include "EditorWindow.h"
 
 #include "LayoutListMode.h"
 #include "output/EditorLayouts.h"
@@ -11,44 +11,46 @@
 
 #include <QEvent>
 
-void Form2::setUpLayoutList()
+void EditorWindow::setUpLayoutList()
 {
-    Liste3->setFont(uiFont(9.75));
-    connect(Bild5, &PictureButton::clicked, this, &Form2::Bild5_Click);
-    connect(Bild9, &PictureButton::clicked, this, &Form2::Bild9_Click);
+    layoutList->setFont(uiFont(9.75));
+    connect(printLayoutButton, &PictureButton::clicked, this,
+            &EditorWindow::openLayoutListForPrinting);
+    connect(copyLayoutButton, &PictureButton::clicked, this,
+            &EditorWindow::openLayoutListForCopying);
 }
 
-void Form2::Bild5_Click()
+void EditorWindow::openLayoutListForPrinting()
 {
     openOrCloseLayoutList(OutputMode::Print);
 }
 
-void Form2::Bild9_Click()
+void EditorWindow::openLayoutListForCopying()
 {
     openOrCloseLayoutList(OutputMode::Copy);
 }
 
 // An open list is closed by either button without its mode being switched.
-void Form2::openOrCloseLayoutList(OutputMode mode)
+void EditorWindow::openOrCloseLayoutList(OutputMode mode)
 {
-    if (!Liste3->isHidden()) {
-        Liste3->hide();
+    if (!layoutList->isHidden()) {
+        layoutList->hide();
         return;
     }
-    setLayoutListMode(*Liste3, mode);
-    Liste3->show();
+    setLayoutListMode(*layoutList, mode);
+    layoutList->show();
 }
 
-void Form2::changeEvent(QEvent *event)
+void EditorWindow::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        Form_Activate();
+        refillLayoutList();
 }
 
 // Refilled rather than filled once: the list never gathers duplicates, and its selection is
 // lost with each activation.
-void Form2::Form_Activate()
+void EditorWindow::refillLayoutList()
 {
-    Liste3->setTexts(editorLayoutNames());
+    layoutList->setTexts(editorLayoutNames());
 }

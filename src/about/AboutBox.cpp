@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ZELLABEL.h"
+#include "AboutBox.h"
 
 #include "platform/PictureButton.h"
 #include "platform/Shape.h"
@@ -18,7 +18,8 @@ namespace {
 
 struct LabelLook
 {
-    QLabel *ZELLABEL::*label;
+    QLabel *AboutBox::*label;
+    const char *name; // the control's object name
     const char16_t *caption;
     std::array<int, 4> place; // left, top, width, height in twips
     const char *style;
@@ -31,20 +32,20 @@ struct LabelLook
 // The name runs across the top in four labels; notice, maker lines and "O k a y" below it.
 // clang-format off
 constexpr std::array<LabelLook, 8> labelLooks{{
-    {&ZELLABEL::Bezeichnung2, u"Z", {240, 240, 375, 615}, "background-color: #000080; color: #FF00FF;", 18, true, false, true},
-    {&ZELLABEL::Bezeichnung3, u"E", {600, 240, 375, 615}, "background-color: #000080; color: #00FFFF;", 18, true, false, true},
-    {&ZELLABEL::Bezeichnung4, u"L", {960, 240, 375, 615}, "background-color: #000080; color: #80FF80;", 18, true, false, true},
-    {&ZELLABEL::Bezeichnung5, u"- Merkbold", {1320, 240, 1935, 615}, "background-color: #000080; color: #FFFFFF;", 18, true, false, false},
-    {&ZELLABEL::Bezeichnung6, u"", {240, 840, 3015, 855}, "background-color: #C0FFFF; color: #000000;", 8.25, false, false, false},
-    {&ZELLABEL::Bezeichnung7, u"", {240, 1800, 3015, 495}, "background-color: #000080; color: #FFFFFF;", 9.75, false, false, true},
-    {&ZELLABEL::Bezeichnung1, u"O k a y", {240, 2400, 2175, 495}, "background-color: #C0FFFF; color: #FF0000;", 18, true, true, true},
-    {&ZELLABEL::Bezeichnung8, u"", {120, 3120, 3255, 255}, "background-color: palette(base); color: palette(text);", 8.25, true, false, true},
+    {&AboutBox::nameLetterZ, "Bezeichnung2", u"Z", {240, 240, 375, 615}, "background-color: #000080; color: #FF00FF;", 18, true, false, true},
+    {&AboutBox::nameLetterE, "Bezeichnung3", u"E", {600, 240, 375, 615}, "background-color: #000080; color: #00FFFF;", 18, true, false, true},
+    {&AboutBox::nameLetterL, "Bezeichnung4", u"L", {960, 240, 375, 615}, "background-color: #000080; color: #80FF80;", 18, true, false, true},
+    {&AboutBox::nameRest, "Bezeichnung5", u"- Merkbold", {1320, 240, 1935, 615}, "background-color: #000080; color: #FFFFFF;", 18, true, false, false},
+    {&AboutBox::usageNotice, "Bezeichnung6", u"", {240, 840, 3015, 855}, "background-color: #C0FFFF; color: #000000;", 8.25, false, false, false},
+    {&AboutBox::makerLines, "Bezeichnung7", u"", {240, 1800, 3015, 495}, "background-color: #000080; color: #FFFFFF;", 9.75, false, false, true},
+    {&AboutBox::okayButton, "Bezeichnung1", u"O k a y", {240, 2400, 2175, 495}, "background-color: #C0FFFF; color: #FF0000;", 18, true, true, true},
+    {&AboutBox::webAddress, "Bezeichnung8", u"", {120, 3120, 3255, 255}, "background-color: palette(base); color: palette(text);", 8.25, true, false, true},
 }};
 // clang-format on
 
-const QString usageNotice =
+const QString usageNoticeText =
         u"Frei für Schule und Zuhause: Du darfst dieses Programm kostenlos benutzen und weitergeben."_s;
-const QString makerLines = u"ZEL-Merkbold-Projekt\r\nKontakt über die Projektseite"_s;
+const QString makerLinesText = u"ZEL-Merkbold-Projekt\r\nKontakt über die Projektseite"_s;
 const QString webAddressLine = u"Lernkärtchen am Computer"_s;
 
 } // namespace
@@ -54,8 +55,9 @@ QPointF aboutBoxTopLeft(const QSizeF &screen, const QSizeF &window)
     return {(screen.width() - window.width()) / 2, (screen.height() - window.height()) / 4};
 }
 
-ZELLABEL::ZELLABEL(QWidget *parent) : QWidget(parent, Qt::Dialog)
+AboutBox::AboutBox(QWidget *parent) : QWidget(parent, Qt::Dialog)
 {
+    setObjectName(u"ZELLABEL"_s);
     setWindowTitle(u"Programm-Info"_s);
     setFixedSize(Twips::toPixels(3510), Twips::toPixels(3450));
     setAutoFillBackground(true);
@@ -64,16 +66,18 @@ ZELLABEL::ZELLABEL(QWidget *parent) : QWidget(parent, Qt::Dialog)
     // Closing the box must never end the program, even when it is the last window shown.
     setAttribute(Qt::WA_QuitOnClose, false);
 
-    Figur1 = new Shape(Shape::Style::Outline, QColor(0x000080), this);
-    Figur1->setTwipsGeometry(120, 120, 3255, 2895);
+    frame = new Shape(Shape::Style::Outline, QColor(0x000080), this);
+    frame->setObjectName(u"Figur1"_s);
+    frame->setTwipsGeometry(120, 120, 3255, 2895);
     createLabels();
-    Bild1 = new PictureButton(u"abbruch"_s, u"Abbruch"_s, this);
-    Bild1->setFixedSize(Twips::toPixels(855), Twips::toPixels(495));
-    Bild1->move(Twips::toPixels(2400), Twips::toPixels(2400));
-    connect(Bild1, &PictureButton::clicked, this, &ZELLABEL::Bild1_Click);
+    closeButton = new PictureButton(u"abbruch"_s, u"Abbruch"_s, this);
+    closeButton->setObjectName(u"Bild1"_s);
+    closeButton->setFixedSize(Twips::toPixels(855), Twips::toPixels(495));
+    closeButton->move(Twips::toPixels(2400), Twips::toPixels(2400));
+    connect(closeButton, &PictureButton::clicked, this, &AboutBox::closeBox);
 }
 
-void ZELLABEL::createLabels()
+void AboutBox::createLabels()
 {
     for (const LabelLook &look : labelLooks) {
         auto *label = new QLabel(QString::fromUtf16(look.caption), this);
@@ -87,42 +91,43 @@ void ZELLABEL::createLabels()
                                          : Qt::AlignLeft | Qt::AlignTop);
         label->setWordWrap(true);
         label->setTextFormat(Qt::PlainText);
+        label->setObjectName(QLatin1String(look.name));
         this->*look.label = label;
     }
-    Bezeichnung1->setCursor(Qt::PointingHandCursor);
+    okayButton->setCursor(Qt::PointingHandCursor);
     // Spelt out for the eye only: a screen reader would read the spaced letters one by one.
-    Bezeichnung1->setAccessibleName(u"Okay"_s);
-    Bezeichnung1->setAccessibleDescription(u"Schließt das Fenster"_s);
-    Bezeichnung1->installEventFilter(this);
+    okayButton->setAccessibleName(u"Okay"_s);
+    okayButton->setAccessibleDescription(u"Schließt das Fenster"_s);
+    okayButton->installEventFilter(this);
 }
 
-void ZELLABEL::changeEvent(QEvent *event)
+void AboutBox::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        Form_Activate();
+        placeAndFill();
     QWidget::changeEvent(event);
 }
 
-bool ZELLABEL::eventFilter(QObject *watched, QEvent *event)
+bool AboutBox::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == Bezeichnung1 && event->type() == QEvent::MouseButtonRelease) {
-        Bezeichnung1_Click();
+    if (watched == okayButton && event->type() == QEvent::MouseButtonRelease) {
+        closeBox();
         return true;
     }
     return QWidget::eventFilter(watched, event);
 }
 
 // A box the user moved away jumps back to its place whenever it is activated again.
-void ZELLABEL::Form_Activate()
+void AboutBox::placeAndFill()
 {
     placeOnScreen();
-    Bezeichnung6->setText(usageNotice);
-    Bezeichnung7->setText(makerLines);
-    Bezeichnung8->setText(webAddressLine);
+    usageNotice->setText(usageNoticeText);
+    makerLines->setText(makerLinesText);
+    webAddress->setText(webAddressLine);
 }
 
 // The rule works on the outer size, frame and caption bar included.
-void ZELLABEL::placeOnScreen()
+void AboutBox::placeOnScreen()
 {
     const QScreen *shownOn = screen();
     if (!shownOn)
@@ -132,12 +137,7 @@ void ZELLABEL::placeOnScreen()
     move(area.topLeft() + QPoint(int(std::floor(topLeft.x())), int(std::floor(topLeft.y()))));
 }
 
-void ZELLABEL::Bild1_Click()
+void AboutBox::closeBox()
 {
     hide();
-}
-
-void ZELLABEL::Bezeichnung1_Click()
-{
-    Bild1_Click();
 }

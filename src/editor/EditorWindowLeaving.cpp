@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's help message and the two ways back to the quiz.
-#include "Form2.h"
+#include "EditorWindow.h"
 
-#include "app/Form1.h"
-#include "app/MODUL1.h"
+#include "app/MainWindow.h"
+#include "app/QuizProcedures.h"
 #include "app/Program.h"
 #include "platform/Dialogs.h"
 #include "platform/PictureButton.h"
@@ -12,15 +12,15 @@
 
 using namespace Qt::StringLiterals;
 
-void Form2::wireLeaving()
+void EditorWindow::wireLeaving()
 {
-    connect(Bild6, &PictureButton::clicked, this, &Form2::Bild6_Click);
-    connect(Bild1, &PictureButton::clicked, this, &Form2::Bild1_Click);
-    connect(Bild7, &PictureButton::clicked, this, &Form2::Bild7_Click);
+    connect(helpButton, &PictureButton::clicked, this, &EditorWindow::showHelp);
+    connect(cancelButton, &PictureButton::clicked, this, &EditorWindow::leaveToStandardQuestions);
+    connect(returnButton, &PictureButton::clicked, this, &EditorWindow::leaveWithCatalogue);
 }
 
 // The red cross is "Abbruch", the green tick "Abbruch mit Laden".
-void Form2::Bild6_Click()
+void EditorWindow::showHelp()
 {
     m_program.dialogs().messageBox(u"Beim Abbruch mit dem roten Kreuz wird die Datei\r"
                                    u"nicht übernommen, jedoch beim grünen Häkchen.\r"
@@ -30,15 +30,15 @@ void Form2::Bild6_Click()
 }
 
 // The only place the settings are written. Whatever the lists held is gone unless it was saved.
-void Form2::Bild1_Click()
+void EditorWindow::leaveToStandardQuestions()
 {
-    EinstellungenSchreiben();
+    writeSettings();
     hide();
-    Form1 &main = m_program.form1();
+    MainWindow &main = m_program.mainWindow();
     main.show();
-    MODUL1::StandardfragenLaden(m_program);
+    QuizProcedures::loadStandardQuestions(m_program);
     m_catalogueEdited = false;
-    main.Bezeichnung10->show();
+    main.standardNotice->show();
 }
 
 // The catalogue stays the live one. The practice set under way goes on (choice list, counters
@@ -46,15 +46,15 @@ void Form2::Bild1_Click()
 // the choice list may not hold the answers of the questions being asked, and a new practice
 // set is built over the edited catalogue. The main window loads no file here: one chosen in the
 // editor's list would replace the catalogue the user asked to keep.
-void Form2::Bild7_Click()
+void EditorWindow::leaveWithCatalogue()
 {
-    Form1 &main = m_program.form1();
+    MainWindow &main = m_program.mainWindow();
     if (m_catalogueEdited) {
-        main.AuswahlBilden();
+        main.buildPracticeSet();
         m_catalogueEdited = false;
     }
-    MODUL1::AnzeigeAktualisieren(m_program);
-    MODUL1::ErsteFrageZeigen(m_program);
+    QuizProcedures::refreshDisplay(m_program);
+    QuizProcedures::showFirstQuestion(m_program);
     hide();
     main.show();
 }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Form2.h"
+#include "EditorWindow.h"
 
 #include "app/Program.h"
 #include "catalogue/SettingsFile.h"
@@ -10,9 +10,9 @@
 
 using namespace Qt::StringLiterals;
 
-void Form2::EinstellungenSchreiben()
+void EditorWindow::writeSettings()
 {
-    const Settings settings{Bezeichnung4->text(), Kontroll1->value(), Kontroll2->value()};
+    const Settings settings{standardFileName->text(), allowPrinting->value(), hideDrives->value()};
     const WriteResult written = writeSettingsFile(kSettingsFileName.toString(), settings);
     if (!written.ok)
         m_program.dialogs().messageBox(u"Die Einstellungen konnten nicht gespeichert werden.\r"_s
