@@ -2,11 +2,12 @@
 # `make run` and `make test` are all a newcomer needs; both install what is missing first.
 BUILD_DIR ?= build
 SANITIZE_DIR ?= build-asan
+COVERAGE_DIR ?= build-coverage
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 CTEST = QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-.PHONY: all deps configure build run test sanitize format format-check bench fuzz soak package screenshots clean
+.PHONY: all deps configure build run test sanitize format format-check coverage bench fuzz soak package screenshots clean
 
 all: build
 
@@ -40,6 +41,13 @@ test: format-check build sanitize
 	@cd $(BUILD_DIR) && $(CTEST)
 	@cd $(SANITIZE_DIR) && $(CTEST)
 
+# Line coverage of src/ over every test, from a clang build with source-based coverage.
+coverage: deps
+	@CC=clang CXX=clang++ cmake -S . -B $(COVERAGE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+		-DMERKBOLD_COVERAGE=ON >/dev/null
+	@cmake --build $(COVERAGE_DIR) -j $(JOBS)
+	@bash scripts/coverage $(COVERAGE_DIR) $(JOBS)
+
 bench: build
 	@$(BUILD_DIR)/bench/merkbold_bench
 
@@ -64,4 +72,4 @@ screenshots: build
 	@bash scripts/screenshots $(BUILD_DIR) $(or $(SCALE),1)
 
 clean:
-	@rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
+	@rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(COVERAGE_DIR)
