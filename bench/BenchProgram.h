@@ -4,8 +4,8 @@
 #include "app/MainWindow.h"
 #include "app/Program.h"
 #include "editor/EditorWindow.h"
-#include "platform/Dialogs.h"
-#include "platform/RandomSource.h"
+#include "services/Dialogs.h"
+#include "services/RandomSource.h"
 #include "support/RecordingClipboard.h"
 #include "support/RecordingPrinter.h"
 

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own start-up, up to the main window's first paint; then it ends. Only the
 // start-up benchmark runs it.
-#include "app/DesktopServices.h"
+#include "app/Program.h"
+#include "desktop/DesktopServices.h"
 #include "app/MainWindow.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Any text: its number is finite, and the text of a number reads back as that number.
-#include "platform/NumericValue.h"
+#include "quiz/NumericValue.h"
 
 #include <QString>
 #include <algorithm>

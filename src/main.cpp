@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/DesktopServices.h"
+#include "app/Program.h"
+#include "desktop/DesktopServices.h"
 
 #include <QApplication>
 

@@ -9,10 +9,12 @@
 // Run it in a working folder that holds the catalogue file and no settings file, so the start
 // is the one a new user sees; QT_SCALE_FACTOR sets the scale of the pictures.
 #include "about/AboutBox.h"
-#include "app/DesktopServices.h"
+#include "app/HelpPanel.h"
+#include "app/Program.h"
+#include "desktop/DesktopServices.h"
 #include "app/MainWindow.h"
 #include "editor/EditorWindow.h"
-#include "platform/Dialogs.h"
+#include "services/Dialogs.h"
 #include "platform/FileListBox.h"
 #include "platform/ListBox.h"
 #include "platform/PictureButton.h"

@@ -3,12 +3,11 @@
 // sheet and answers on its back, or on the clipboard.
 #include "MainWindow.h"
 
-#include "Program.h"
-#include "editor/EditorWindow.h"
-#include "output/ClipboardService.h"
+#include "session/Session.h"
+#include "services/ClipboardService.h"
 #include "output/FlashCards.h"
 #include "platform/CheckBox.h"
-#include "platform/Dialogs.h"
+#include "services/Dialogs.h"
 #include "platform/ListBox.h"
 #include "platform/PictureButton.h"
 
@@ -18,9 +17,9 @@ namespace {
 
 constexpr int printQuestionStyle = MsgBox::YesNo | MsgBox::Critical | MsgBox::DefaultButton2;
 
-bool printCardSide(Program &program, const QStringList &catalogueHalf, int count)
+bool printCardSide(Session &session, const QStringList &catalogueHalf, int count)
 {
-    return printJobs(program.dialogs(), program.printer(), flashCardFont,
+    return printJobs(session.dialogs(), session.printer(), flashCardFont,
                      {flashCardJob(catalogueHalf, count)});
 }
 
@@ -35,10 +34,10 @@ void MainWindow::wireCardOutput()
 // The cards are as many as the choice list offers answers, counted anew for each side.
 void MainWindow::printCards()
 {
-    Dialogs &dialogs = m_program.dialogs();
-    EditorWindow &editor = m_program.editorWindow();
+    Dialogs &dialogs = m_session.dialogs();
+    const CatalogueLists catalogue = m_session.catalogue();
     // Ticked (1) and greyed (2) both allow printing.
-    if (editor.allowPrinting->value() == 0) {
+    if (m_session.settings().allowPrinting->value() == 0) {
         dialogs.messageBox(u"Druckfunktion wurde gesperrt.\r"_s, MsgBox::OkOnly,
                            u"Datei drucken"_s);
         return;
@@ -46,7 +45,7 @@ void MainWindow::printCards()
     if (dialogs.messageBox(u"Fragen für Vorderseite drucken?\r"_s, printQuestionStyle, u"Drucken"_s)
         != MsgBox::Yes)
         return;
-    if (!printCardSide(m_program, editor.questionList->texts(), choiceList->count()))
+    if (!printCardSide(m_session, catalogue.questions->texts(), choiceList->count()))
         return;
     dialogs.messageBox(u"Die Fragen werden gedruckt.\r"_s, MsgBox::OkOnly, u"Drucken ..."_s);
     // The user turns the sheet over before answering.
@@ -54,7 +53,7 @@ void MainWindow::printCards()
                            u"Drucken"_s)
         != MsgBox::Yes)
         return;
-    if (!printCardSide(m_program, editor.answerList->texts(), choiceList->count()))
+    if (!printCardSide(m_session, catalogue.answers->texts(), choiceList->count()))
         return;
     dialogs.messageBox(u"Die Antworten werden gedruckt.\r"_s, MsgBox::OkOnly, u"Drucken ..."_s);
 }
@@ -64,9 +63,9 @@ void MainWindow::copyCards()
     const int count = choiceList->count();
     if (count < 1)
         return;
-    const EditorWindow &editor = m_program.editorWindow();
-    m_program.clipboard().replaceText(flashCardClipboardText(editor.questionList->texts(),
-                                                             editor.answerList->texts(), count));
-    m_program.dialogs().messageBox(u"Fragen und Antworten wurden kopiert.\r"_s, MsgBox::OkOnly,
+    const CatalogueLists catalogue = m_session.catalogue();
+    m_session.clipboard().replaceText(flashCardClipboardText(catalogue.questions->texts(),
+                                                             catalogue.answers->texts(), count));
+    m_session.dialogs().messageBox(u"Fragen und Antworten wurden kopiert.\r"_s, MsgBox::OkOnly,
                                    u"Ablage"_s);
 }

@@ -2,9 +2,8 @@
 // The way into the editor. The password is the question on display, so it changes with
 // every question; an empty input never counts, not even while no question is shown.
 #include "MainWindow.h"
-#include "Program.h"
-#include "editor/EditorWindow.h"
-#include "platform/Dialogs.h"
+#include "session/Session.h"
+#include "services/Dialogs.h"
 
 #include <QLabel>
 
@@ -13,9 +12,8 @@ using namespace Qt::StringLiterals;
 void MainWindow::openEditor()
 {
     const QString typed =
-            m_program.dialogs().inputBox(u"Passwort"_s, u"Bitte eingeben:"_s, QString());
+            m_session.dialogs().inputBox(u"Passwort"_s, u"Bitte eingeben:"_s, QString());
     if (typed.isEmpty() || typed != questionDisplay->text())
         return;
-    hide();
-    m_program.editorWindow().show();
+    m_session.showEditor();
 }

@@ -1,12 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The help panel: a large label that lies beside the window while closed and over the
-// question area while open. Its position is the only record of which it is.
-#include "MainWindow.h"
-#include "Program.h"
-#include "platform/Dialogs.h"
-#include "platform/ListBox.h"
+#include "HelpPanel.h"
 
-#include <QLabel>
+#include "platform/UiFont.h"
 
 using namespace Qt::StringLiterals;
 
@@ -32,28 +27,32 @@ QString helpText()
            u"  << Klicke HIER oder auf HILFE, um das Fenster zu schließen >>"_s;
 }
 
-const QString keyboardPrompt = u"Pfeiltasten zum Blättern\r"
-                               u"Enter/Return für Eingabe\r"
-                               u"Esc für das Programmende\r"
-                               u"Ins für den Moduswechsel\r"
-                               u"F1 für dieses Hilfefenster\r"_s;
-
 } // namespace
 
-// The panel jumps in and out at once rather than sliding: the keyboard message opens
-// together with it, and a half-way panel would be neither open nor closed.
-void MainWindow::toggleHelp()
+HelpPanel::HelpPanel(const QRect &closedPlace, int openX, QWidget *parent)
+    : QLabel(u"Bezeichnung11"_s, parent), m_closedX(closedPlace.x()), m_openX(openX)
 {
-    if (helpPanel->x() == choiceList->x()) {
-        helpPanel->setText(helpText());
-        helpPanel->move(questionDisplay->x(), helpPanel->y());
-        m_program.dialogs().messageBox(keyboardPrompt, MsgBox::OkOnly, u"Tastaturbenutzung"_s);
-    } else {
-        helpPanel->move(choiceList->x(), helpPanel->y());
-    }
+    setGeometry(closedPlace);
+    setFont(uiFont(9.75));
+    setStyleSheet(u"background-color: #80FFFF;border: 1px solid black;"_s);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setWordWrap(true);
+    setTextFormat(Qt::PlainText);
+    // The help text breaks its lines at lone carriage returns. A plain label draws those as
+    // blanks; laid out as a text document they end the line. Without focus nothing can be
+    // selected, so the panel still reads and clicks like a plain label.
+    setTextInteractionFlags(Qt::TextSelectableByKeyboard);
+    setFocusPolicy(Qt::NoFocus);
+    setCursor(Qt::PointingHandCursor);
 }
 
-void MainWindow::closeHelp()
+void HelpPanel::open()
 {
-    helpPanel->move(choiceList->x(), helpPanel->y());
+    setText(helpText());
+    move(m_openX, y());
+}
+
+void HelpPanel::close()
+{
+    move(m_closedX, y());
 }

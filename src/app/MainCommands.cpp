@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Wiring of the main window's command buttons, and the about box.
+// The main window's command buttons: quitting, the editor, help, settings, rates, about.
 #include "MainWindow.h"
-#include "Program.h"
-#include "about/AboutBox.h"
+#include "HelpPanel.h"
+#include "services/Dialogs.h"
+#include "session/Session.h"
 #include "platform/PictureButton.h"
 
 #include <QLabel>
+
+using namespace Qt::StringLiterals;
 
 void MainWindow::wireCommands()
 {
@@ -16,20 +19,36 @@ void MainWindow::wireCommands()
     connect(errorRateButton, &PictureButton::clicked, this, &MainWindow::showErrorRate);
     connect(solutionRateButton, &PictureButton::clicked, this, &MainWindow::showSolutionRate);
     connect(aboutButton, &PictureButton::clicked, this, &MainWindow::showAboutBox);
-
-    // The help text breaks its lines at lone carriage returns. A plain label draws those as
-    // blanks; laid out as a text document they end the line. Without focus nothing can be
-    // selected, so the panel still reads and clicks like a plain label.
-    helpPanel->setTextInteractionFlags(Qt::TextSelectableByKeyboard);
-    helpPanel->setFocusPolicy(Qt::NoFocus);
-    helpPanel->setCursor(Qt::PointingHandCursor);
 }
 
 // Shown again, an open about box comes to the front and places itself anew.
 void MainWindow::showAboutBox()
 {
-    AboutBox &about = m_program.aboutBox();
-    about.show();
-    about.raise();
-    about.activateWindow();
+    m_session.showAboutBox();
+}
+
+namespace {
+
+const QString keyboardPrompt = u"Pfeiltasten zum Blättern\r"
+                               u"Enter/Return für Eingabe\r"
+                               u"Esc für das Programmende\r"
+                               u"Ins für den Moduswechsel\r"
+                               u"F1 für dieses Hilfefenster\r"_s;
+
+} // namespace
+
+// The keyboard message opens together with the panel, every time.
+void MainWindow::toggleHelp()
+{
+    if (helpPanel->isClosed()) {
+        helpPanel->open();
+        m_session.dialogs().messageBox(keyboardPrompt, MsgBox::OkOnly, u"Tastaturbenutzung"_s);
+    } else {
+        helpPanel->close();
+    }
+}
+
+void MainWindow::closeHelp()
+{
+    helpPanel->close();
 }

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainWindow.h"
 
-#include "QuizProcedures.h"
-#include "Program.h"
-#include "ProgramTitle.h"
+#include "session/QuizProcedures.h"
+#include "HelpPanel.h"
+#include "session/FilePanel.h"
+#include "session/Session.h"
+#include "session/ProgramTitle.h"
 #include "platform/Centring.h"
 #include "platform/ListBox.h"
 #include "platform/SvgIcon.h"
@@ -11,7 +13,7 @@
 #include "platform/Shape.h"
 #include "platform/Twips.h"
 #include "platform/UiFont.h"
-#include "platform/VirtualKey.h"
+#include "quiz/VirtualKey.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -70,7 +72,7 @@ struct LabelLook
 };
 
 // clang-format off
-constexpr std::array<LabelLook, 11> labelLooks{{
+constexpr std::array<LabelLook, 10> labelLooks{{
     {&MainWindow::questionDisplay, "Bezeichnung1", u"Bezeichnung1", {840, 600, 6975, 2295}, "#000040", "#C0FFC0", 18, true, true, false, true},
     {&MainWindow::answerDisplay, "Bezeichnung2", u"Bezeichnung2", {840, 2880, 6975, 2295}, "#00FF00", "#C000C0", 18, true, true, false, true},
     {&MainWindow::workModeLabel, "Bezeichnung7", u"Quizmodus", {3480, 120, 1695, 375}, "#0000C0", "#80FFFF", 12, true, false, true, true},
@@ -79,7 +81,6 @@ constexpr std::array<LabelLook, 11> labelLooks{{
     {&MainWindow::standardNotice, "Bezeichnung10",
      u"Programm verwendet Standardfragen, bitte jetzt zuerst eine Datei über das Paket-Symbol auswählen und laden ...",
      {2040, 2400, 4695, 975}, "#FFFFFF", "#0000FF", 12, true, true, true, true},
-    {&MainWindow::helpPanel, "Bezeichnung11", u"Bezeichnung11", {9000, 600, 6975, 4575}, "", "#80FFFF", 9.75, false, true, true, true},
     {&MainWindow::rightInSetLabel, "Bezeichnung3", u"", {6120, 0, 375, 255}, "", "", 8.25, false, false, false, false},
     {&MainWindow::lastChoiceRowLabel, "Bezeichnung4", u"", {6600, 0, 375, 255}, "", "", 8.25, false, false, false, false},
     {&MainWindow::browsePositionLabel, "Bezeichnung5", u"", {7080, 0, 375, 255}, "", "", 8.25, false, false, false, false},
@@ -101,7 +102,7 @@ QString styleSheetFor(const LabelLook &look)
 
 } // namespace
 
-MainWindow::MainWindow(Program &program) : QWidget(nullptr), m_program(program)
+MainWindow::MainWindow(Session &session) : QWidget(nullptr), m_session(session)
 {
     setObjectName(u"Form1"_s);
     setWindowTitle(programTitle);
@@ -131,12 +132,12 @@ void MainWindow::createControls()
         this->*place.button = button;
     }
 
-    fileBrowser = new QWidget(this);
+    fileBrowser =
+            new FilePanel(Twips::rect(480, 1320, 4365, 5295),
+                          {Twips::rect(120, 120, 4095, 315), Twips::rect(120, 480, 4095, 1890),
+                           Twips::rect(120, 2400, 4095, 2760)},
+                          m_session.dialogs(), this);
     fileBrowser->setObjectName(u"Bild16"_s);
-    fileBrowser->setGeometry(Twips::rect(480, 1320, 4365, 5295));
-    fileBrowser->setAutoFillBackground(true);
-    fileBrowser->setPalette(QPalette(Qt::black, QColor(0xFF0000)));
-    fileBrowser->hide();
 
     choiceList = new ListBox(ListBox::Order::Sorted, this);
     choiceList->setObjectName(u"Liste2"_s);
@@ -177,6 +178,9 @@ void MainWindow::createLabels()
         label->setObjectName(QLatin1String(look.name));
         this->*look.label = label;
     }
+    // Below the choice list, which covers it while it is closed.
+    helpPanel = new HelpPanel(Twips::rect(9000, 600, 6975, 4575), questionDisplay->x(), this);
+    helpPanel->setObjectName(u"Bezeichnung11"_s);
     standardNotice->setCursor(Qt::PointingHandCursor);
     standardNotice->installEventFilter(this);
 }
@@ -197,8 +201,15 @@ void MainWindow::wireEvents()
 void MainWindow::load()
 {
     centreOnScreen(*this);
-    QuizProcedures::loadStandardQuestions(m_program);
+    QuizProcedures::loadStandardQuestions(m_session);
     startupTimer->start();
+}
+
+QuizState MainWindow::quizState()
+{
+    return QuizState({questionDisplay, answerDisplay, rightInSetLabel, lastChoiceRowLabel,
+                      browsePositionLabel, questionCountLabel, workModeLabel, wrongCountLabel,
+                      rightCountLabel, standardNotice, choiceList, progressBar});
 }
 
 void MainWindow::dismissStandardNotice()

@@ -8,25 +8,28 @@ class DriveListBox;
 class FileListBox;
 class ListBox;
 class PictureButton;
-class Program;
+class FilePanel;
+class HelpPanel;
+class QuizState;
+class Session;
 class QLabel;
 class QTimer;
 class Shape;
 
 // The main window: the quiz screen. Its controls are the quiz state; the hidden labels hold
-// numbers as captions (see QuizProcedures.h for who writes which).
+// numbers as captions, reached through the QuizState view.
 class MainWindow : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit MainWindow(Program &program);
+    explicit MainWindow(Session &session);
 
-    // Run once by Program right after creation, before the window is first shown.
+    // Run once by the program right after creation, before the window is first shown.
     void load();
 
-    // Builds the next practice set from the remaining catalogue.
-    void buildPracticeSet();
+    // The quiz state this window's controls hold.
+    QuizState quizState();
 
     // Picture buttons.
     PictureButton *quitButton = nullptr;              // "Beenden"
@@ -44,7 +47,7 @@ public:
     PictureButton *confirmButton = nullptr;           // "Eingabe"
     PictureButton *aboutButton = nullptr;             // "Autor"
     PictureButton *printButton = nullptr;             // "Drucken"
-    QWidget *fileBrowser = nullptr;                   // file-browser panel, hidden
+    FilePanel *fileBrowser = nullptr;                 // file-browser panel, hidden
     DriveListBox *driveList = nullptr;                // in the file-browser panel
     DirListBox *folderList = nullptr;                 // in the file-browser panel
     FileListBox *fileList = nullptr;                  // in the file-browser panel, "*.TXT"
@@ -59,7 +62,7 @@ public:
     QLabel *wrongCountLabel = nullptr;     // wrong answers
     QLabel *rightCountLabel = nullptr;     // right answers
     QLabel *standardNotice = nullptr;      // standard-questions notice
-    QLabel *helpPanel = nullptr;           // help panel text
+    HelpPanel *helpPanel = nullptr;        // help panel
 
     ListBox *choiceList = nullptr;  // choice list, sorted
     Shape *progressBar = nullptr;   // progress bar
@@ -90,9 +93,7 @@ public:
 
     // The file browser (FileBrowser.cpp).
     void toggleFileBrowser(); // open or close the browser
-    void driveChanged();
-    void folderChanged();
-    void loadSelectedFile(); // load the selected catalogue file
+    void loadSelectedFile();  // load the selected catalogue file
 
     // Start-up settings (StartupSettings.cpp).
     void applyStartupSettings();
@@ -113,5 +114,5 @@ private:
     void setUpFileBrowser();
     void describeStateLabels();
 
-    Program &m_program;
+    Session &m_session;
 };

@@ -2,6 +2,7 @@
 #include "Program.h"
 
 #include "MainWindow.h"
+#include "platform/CheckBox.h"
 #include "about/AboutBox.h"
 #include "editor/EditorWindow.h"
 
@@ -41,6 +42,48 @@ AboutBox &Program::aboutBox()
     if (!m_aboutBox)
         m_aboutBox = std::make_unique<AboutBox>();
     return *m_aboutBox;
+}
+
+QuizState Program::quizState()
+{
+    return mainWindow().quizState();
+}
+
+CatalogueLists Program::catalogue()
+{
+    EditorWindow &editor = editorWindow();
+    return {editor.questionList, editor.answerList};
+}
+
+SettingsControls Program::settings()
+{
+    EditorWindow &editor = editorWindow();
+    return {editor.standardFileName, editor.allowPrinting, editor.hideDrives};
+}
+
+FilePanel &Program::quizFilePanel()
+{
+    return *mainWindow().fileBrowser;
+}
+
+void Program::showEditor()
+{
+    mainWindow().hide();
+    editorWindow().show();
+}
+
+void Program::showQuiz()
+{
+    editorWindow().hide();
+    mainWindow().show();
+}
+
+void Program::showAboutBox()
+{
+    AboutBox &about = aboutBox();
+    about.show();
+    about.raise();
+    about.activateWindow();
 }
 
 void Program::start()

@@ -1,34 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "services/Services.h"
+#include "session/Session.h"
+
 #include <functional>
 #include <memory>
 
-class ClipboardService;
-class Dialogs;
-class PrintService;
-class RandomSource;
-class MainWindow;
-class EditorWindow;
 class AboutBox;
-
-// What reaches outside the process; tests hand in doubles.
-struct Services
-{
-    Dialogs &dialogs;
-    RandomSource &random;
-    PrintService &printer;
-    ClipboardService &clipboard;
-};
+class EditorWindow;
+class MainWindow;
 
 // Owns the run: the windows and the services. A window is created hidden on its first use and
 // its load runs before that use goes on, so start-up order follows from who touches what.
-// Windows reach each other only through here.
-class Program
+// The windows reach each other only through here, by the Session they are given.
+class Program final : public Session
 {
 public:
     explicit Program(Services services);
-    ~Program();
+    ~Program() override;
     Program(const Program &) = delete;
     Program &operator=(const Program &) = delete;
 
@@ -36,17 +26,25 @@ public:
     EditorWindow &editorWindow();
     AboutBox &aboutBox();
 
-    Dialogs &dialogs() { return m_services.dialogs; }
-    RandomSource &random() { return m_services.random; }
-    PrintService &printer() { return m_services.printer; }
-    ClipboardService &clipboard() { return m_services.clipboard; }
+    Dialogs &dialogs() override { return m_services.dialogs; }
+    RandomSource &random() override { return m_services.random; }
+    PrintService &printer() override { return m_services.printer; }
+    ClipboardService &clipboard() override { return m_services.clipboard; }
+
+    QuizState quizState() override;
+    CatalogueLists catalogue() override;
+    SettingsControls settings() override;
+    FilePanel &quizFilePanel() override;
+
+    void showEditor() override;
+    void showQuiz() override;
+    void showAboutBox() override;
 
     // Creates the main window, runs its load and shows it.
     void start();
 
-    // Ends the run at once: no further handler runs and nothing is saved. By default this
-    // leaves the event loop; tests put a recorder in its place.
-    void endProgram();
+    // By default this leaves the event loop; tests put a recorder in its place.
+    void endProgram() override;
     void setEndHandler(std::function<void()> handler);
 
 private:

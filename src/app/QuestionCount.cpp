@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The question count: how many pairs one practice set holds.
 #include "MainWindow.h"
-#include "Program.h"
+#include "session/Session.h"
 #include "platform/Caption.h"
-#include "platform/Dialogs.h"
+#include "quiz/NumericValue.h"
+#include "session/QuizProcedures.h"
+#include "services/Dialogs.h"
 
 #include <algorithm>
 
@@ -21,10 +23,10 @@ constexpr double mostQuestions = 50;
 // "12.5" reads back as 12.5 and not as 12. Every answer starts a new practice set.
 void MainWindow::askQuestionCount()
 {
-    const QString typed = m_program.dialogs().inputBox(
+    const QString typed = m_session.dialogs().inputBox(
             u"Anzahl der gleichzeitig geladenen Fragen und Antworten (10 bis 50):"_s,
             u"Maximale Fragenzahl"_s, questionCountLabel->text());
     setCaptionValue(questionCountLabel,
                     std::clamp(numericValue(typed), fewestQuestions, mostQuestions));
-    buildPracticeSet();
+    QuizProcedures::buildPracticeSet(m_session);
 }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Leaving the program: "Beenden", Esc and the window frame all ask the same question.
 #include "MainWindow.h"
-#include "Program.h"
-#include "platform/Dialogs.h"
+#include "session/Session.h"
+#include "services/Dialogs.h"
 
 #include <QCloseEvent>
 
@@ -11,7 +11,7 @@ using namespace Qt::StringLiterals;
 // "No" is the default button, so a hasty Enter keeps the program running.
 bool MainWindow::quitConfirmed()
 {
-    return m_program.dialogs().messageBox(u"Das Programm beenden?\r"_s,
+    return m_session.dialogs().messageBox(u"Das Programm beenden?\r"_s,
                                           MsgBox::YesNo | MsgBox::Critical | MsgBox::DefaultButton2,
                                           u"ZEL-Merkbold"_s)
             == MsgBox::Yes;
@@ -21,7 +21,7 @@ bool MainWindow::quitConfirmed()
 void MainWindow::quit()
 {
     if (quitConfirmed())
-        m_program.endProgram();
+        m_session.endProgram();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -31,5 +31,5 @@ void MainWindow::closeEvent(QCloseEvent *event)
         return;
     }
     event->accept();
-    m_program.endProgram();
+    m_session.endProgram();
 }

@@ -2,9 +2,8 @@
 // The settings file read once after start-up: the default catalogue and the editor's two
 // switches.
 #include "MainWindow.h"
-#include "Program.h"
+#include "session/Session.h"
 #include "catalogue/SettingsFile.h"
-#include "editor/EditorWindow.h"
 #include "platform/CheckBox.h"
 #include "platform/FileListBox.h"
 
@@ -25,10 +24,10 @@ void MainWindow::applyStartupSettings()
 void MainWindow::readStartupSettings()
 {
     const Settings settings = readSettingsFile(kSettingsFileName.toString());
-    EditorWindow &editor = m_program.editorWindow();
-    editor.standardFileName->setText(settings.defaultCatalogue);
-    editor.allowPrinting->setValue(settings.printPermission);
-    editor.hideDrives->setValue(settings.hideDrives);
+    const SettingsControls controls = m_session.settings();
+    controls.standardFileName->setText(settings.defaultCatalogue);
+    controls.allowPrinting->setValue(settings.printPermission);
+    controls.hideDrives->setValue(settings.hideDrives);
 
     const QString wanted = settings.defaultCatalogue.toUpper();
     if (wanted.isEmpty())

@@ -1,31 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Error and solution rates of the answers given since the counters were last set to "0".
 #include "MainWindow.h"
-#include "Program.h"
+#include "quiz/NumericValue.h"
+#include "quiz/QuizRules.h"
+#include "session/Session.h"
 #include "platform/Caption.h"
-#include "platform/Dialogs.h"
-
-#include <cmath>
+#include "services/Dialogs.h"
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// Share of `part` in `part + other` as a whole percentage, halves rounded up. Multiplying
-// before dividing keeps a true half (1 of 8 is 12.5) exact, so it is not lost to the last bit.
-double wholePercent(double part, double other)
-{
-    return std::round(part * 100 / (part + other));
-}
-
-// As long as nothing was counted on this side there is no message at all.
-void reportRate(Program &program, double part, double other, const QString &sentence,
+void reportRate(Session &session, double part, double other, const QString &sentence,
                 const QString &title)
 {
     if (part < 1)
         return;
-    program.dialogs().messageBox(
-            u"%1 %2 Prozent.\r"_s.arg(sentence, numberText(wholePercent(part, other))),
+    session.dialogs().messageBox(
+            u"%1 %2 Prozent.\r"_s.arg(sentence, numberText(QuizRules::ratePercent(part, other))),
             MsgBox::OkOnly, title);
 }
 
@@ -33,12 +25,12 @@ void reportRate(Program &program, double part, double other, const QString &sent
 
 void MainWindow::showErrorRate()
 {
-    reportRate(m_program, captionValue(wrongCountLabel), captionValue(rightCountLabel),
+    reportRate(m_session, captionValue(wrongCountLabel), captionValue(rightCountLabel),
                u"Deine Fehlerquote beträgt"_s, u"Fehlerquote"_s);
 }
 
 void MainWindow::showSolutionRate()
 {
-    reportRate(m_program, captionValue(rightCountLabel), captionValue(wrongCountLabel),
+    reportRate(m_session, captionValue(rightCountLabel), captionValue(wrongCountLabel),
                u"Deine Lösungsquote beträgt"_s, u"Lösungsquote"_s);
 }

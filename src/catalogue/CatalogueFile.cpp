@@ -3,7 +3,7 @@
 
 #include "catalogue/FileAccess.h"
 #include "catalogue/TextFileEncoding.h"
-#include "platform/Windows1252.h"
+#include "Windows1252.h"
 
 #include <QDir>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogue/TextFileEncoding.h"
 
-#include "platform/Windows1252.h"
+#include "Windows1252.h"
 
 #include <QStringDecoder>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "EditorWindow.h"
 
-#include "app/FilePanel.h"
-#include "app/Program.h"
-#include "app/ProgramTitle.h"
+#include "session/FilePanel.h"
+#include "session/Session.h"
+#include "session/ProgramTitle.h"
 #include "platform/Centring.h"
 #include "platform/CheckBox.h"
 #include "platform/DirListBox.h"
@@ -115,7 +115,7 @@ constexpr std::array<ShapeLook, 4> shapeLooks{{
 
 } // namespace
 
-EditorWindow::EditorWindow(Program &program) : QWidget(nullptr), m_program(program)
+EditorWindow::EditorWindow(Session &session) : QWidget(nullptr), m_session(session)
 {
     setObjectName(u"Form2"_s);
     setWindowTitle(programTitle);
@@ -233,34 +233,17 @@ void EditorWindow::createButtons()
 // Its own drive, folder and selection, independent of the main window's panel.
 void EditorWindow::createFilePanel()
 {
-    filePanel = new QWidget(this);
+    filePanel = new FilePanel(Twips::rect(3000, 600, 5415, 3615),
+                              {Twips::rect(120, 120, 2535, 315), Twips::rect(120, 640, 2535, 2790),
+                               Twips::rect(2760, 120, 2535, 3345)},
+                              m_session.dialogs(), this);
     filePanel->setObjectName(u"Bild13"_s);
-    filePanel->setGeometry(Twips::rect(3000, 600, 5415, 3615));
-    FilePanel::paintPanel(*filePanel);
-    filePanel->hide();
-
-    const FilePanel::Lists lists = FilePanel::createLists(
-            *filePanel, Twips::rect(120, 120, 2535, 315), Twips::rect(120, 640, 2535, 2790),
-            Twips::rect(2760, 120, 2535, 3345));
-    driveList = lists.drives;
+    driveList = filePanel->drives;
     driveList->setObjectName(u"Laufwerk1"_s);
-    folderList = lists.folders;
+    folderList = filePanel->folders;
     folderList->setObjectName(u"Verzeichnis1"_s);
-    fileList = lists.files;
+    fileList = filePanel->files;
     fileList->setObjectName(u"Datei1"_s);
-
-    connect(driveList, &DriveListBox::Change, this, &EditorWindow::driveChanged);
-    connect(folderList, &DirListBox::Change, this, &EditorWindow::folderChanged);
-}
-
-void EditorWindow::driveChanged()
-{
-    FilePanel::followDrive(*driveList, *folderList, m_program.dialogs());
-}
-
-void EditorWindow::folderChanged()
-{
-    fileList->setPath(folderList->path());
 }
 
 void EditorWindow::load()

@@ -9,7 +9,8 @@ class DriveListBox;
 class FileListBox;
 class ListBox;
 class PictureButton;
-class Program;
+class FilePanel;
+class Session;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -24,9 +25,9 @@ class EditorWindow : public QWidget
     Q_OBJECT
 
 public:
-    explicit EditorWindow(Program &program);
+    explicit EditorWindow(Session &session);
 
-    // Run once by Program right after creation.
+    // Run once by the program right after creation.
     void load();
 
     ListBox *questionList = nullptr; // questions
@@ -47,7 +48,7 @@ public:
     PictureButton *deletePairButton = nullptr;    // "Zeile löschen"
     PictureButton *fileMenuButton = nullptr;      // "Dateimenü"
 
-    QWidget *filePanel = nullptr;      // file panel, hidden
+    FilePanel *filePanel = nullptr;    // file panel, hidden
     DriveListBox *driveList = nullptr; // in the file panel
     DirListBox *folderList = nullptr;  // in the file panel
     FileListBox *fileList = nullptr;   // in the file panel, "*.TXT"
@@ -81,8 +82,6 @@ public:
     void deletePair();    // delete the selected pair
 
     // The folder lists of the file panel follow each other (EditorWindow.cpp).
-    void driveChanged();
-    void folderChanged();
 
     // Writes the standard file name and the two switches to the settings file; a failure is
     // reported and the caller goes on (EditorWindowSettings.cpp).
@@ -134,7 +133,7 @@ private:
     void makeSelectedFileStandard();
     void openOrCloseLayoutList(OutputMode mode);
 
-    Program &m_program;
+    Session &m_session;
     // Pairs were added or deleted, or the catalogue emptied, since the main window's choice list
     // was last filled; it may then offer no right answer, and leaving with the catalogue builds a
     // new practice set. The choice list is filled only while the editor is hidden or by its own

@@ -3,8 +3,8 @@
 // pair, emptying an input box, deleting the selected pair.
 #include "EditorWindow.h"
 
-#include "app/Program.h"
-#include "platform/Dialogs.h"
+#include "session/Session.h"
+#include "services/Dialogs.h"
 #include "platform/ListBox.h"
 #include "platform/PictureButton.h"
 
@@ -47,12 +47,12 @@ void EditorWindow::addPair()
     const QString question = questionInput->text();
     const QString answer = answerInput->text();
     if (question.isEmpty() || answer.isEmpty()) {
-        m_program.dialogs().messageBox(u"Frage und Antwort ausfüllen!\r"_s, MsgBox::OkOnly,
+        m_session.dialogs().messageBox(u"Frage und Antwort ausfüllen!\r"_s, MsgBox::OkOnly,
                                        u"Dateifehler"_s);
         return;
     }
     if (questionList->contains(question) || answerList->contains(answer)) {
-        m_program.dialogs().messageBox(u"Eintrag ist schon vorhanden!\r"_s, MsgBox::OkOnly,
+        m_session.dialogs().messageBox(u"Eintrag ist schon vorhanden!\r"_s, MsgBox::OkOnly,
                                        u"Doppelter Eintrag"_s);
         return;
     }

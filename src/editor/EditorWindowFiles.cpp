@@ -3,12 +3,13 @@
 // file the main window loads at start-up, and emptying the catalogue for a new one.
 #include "EditorWindow.h"
 
-#include "app/CatalogueLoading.h"
-#include "app/MainWindow.h"
-#include "app/Program.h"
+#include "quiz/QuizRules.h"
+#include "session/FilePanel.h"
+#include "session/QuizProcedures.h"
+#include "session/Session.h"
 #include "catalogue/CatalogueFile.h"
 #include "platform/Caption.h"
-#include "platform/Dialogs.h"
+#include "services/Dialogs.h"
 #include "platform/FileListBox.h"
 #include "platform/ListBox.h"
 #include "platform/PictureButton.h"
@@ -19,19 +20,6 @@
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// The answers of the pairs numbered 1 to the question count.
-QStringList firstAnswers(const QStringList &answers, double questionCount)
-{
-    QStringList first;
-    for (qsizetype n = 1; n <= answers.size() && n <= questionCount; ++n)
-        first.append(answers[n - 1]);
-    return first;
-}
-
-} // namespace
 
 void EditorWindow::wireFiles()
 {
@@ -71,19 +59,18 @@ void EditorWindow::loadSelectedFile()
     if (selected < 0)
         return;
     const QString fileName = fileList->text(selected);
-    MainWindow &main = m_program.mainWindow();
 
     CatalogueReadResult read = readCatalogueFile(fileList->filePath(selected));
     const qsizetype pairCount = read.pairs.questions.size();
-    main.choiceList->clear();
-    main.choiceList->addTexts(
-            firstAnswers(read.pairs.answers, captionValue(main.questionCountLabel)));
+    QuizState quiz = m_session.quizState();
+    quiz.choices().clear();
+    quiz.choices().addTexts(QuizRules::firstAnswers(read.pairs.answers, quiz.questionCount()));
     questionList->setTexts(std::move(read.pairs.questions));
     answerList->setTexts(std::move(read.pairs.answers));
     m_catalogueEdited = false;
 
-    CatalogueLoading::startPractice(m_program);
-    CatalogueLoading::report(m_program, fileName, pairCount, read.error);
+    QuizProcedures::startPractice(m_session);
+    QuizProcedures::reportLoad(m_session, fileName, pairCount, read.error);
 }
 
 // The file list keeps its selection while the panel is hidden, so this works with the panel
@@ -105,7 +92,7 @@ void EditorWindow::clearStandardFile()
 // The main window's choice list and counters stay until the editor is left.
 void EditorWindow::startNewCatalogue()
 {
-    const int answer = m_program.dialogs().messageBox(
+    const int answer = m_session.dialogs().messageBox(
             u"Eine neue Datei anlegen?\r"_s,
             MsgBox::YesNo | MsgBox::Question | MsgBox::DefaultButton2, u"ZEL-Fragen"_s);
     if (answer == MsgBox::No)

@@ -2,10 +2,9 @@
 // The editor's help message and the two ways back to the quiz.
 #include "EditorWindow.h"
 
-#include "app/MainWindow.h"
-#include "app/QuizProcedures.h"
-#include "app/Program.h"
-#include "platform/Dialogs.h"
+#include "session/QuizProcedures.h"
+#include "session/Session.h"
+#include "services/Dialogs.h"
 #include "platform/PictureButton.h"
 
 #include <QLabel>
@@ -22,7 +21,7 @@ void EditorWindow::wireLeaving()
 // The red cross is "Abbruch", the green tick "Abbruch mit Laden".
 void EditorWindow::showHelp()
 {
-    m_program.dialogs().messageBox(u"Beim Abbruch mit dem roten Kreuz wird die Datei\r"
+    m_session.dialogs().messageBox(u"Beim Abbruch mit dem roten Kreuz wird die Datei\r"
                                    u"nicht übernommen, jedoch beim grünen Häkchen.\r"
                                    u"Die Standarddatei wird bei geöffneter Dateiliste\r"
                                    u"markiert und mit Klicken auf das Feld zugewiesen.\r"_s,
@@ -33,12 +32,10 @@ void EditorWindow::showHelp()
 void EditorWindow::leaveToStandardQuestions()
 {
     writeSettings();
-    hide();
-    MainWindow &main = m_program.mainWindow();
-    main.show();
-    QuizProcedures::loadStandardQuestions(m_program);
+    m_session.showQuiz();
+    QuizProcedures::loadStandardQuestions(m_session);
     m_catalogueEdited = false;
-    main.standardNotice->show();
+    m_session.quizState().showStandardNotice();
 }
 
 // The catalogue stays the live one. The practice set under way goes on (choice list, counters
@@ -48,13 +45,11 @@ void EditorWindow::leaveToStandardQuestions()
 // editor's list would replace the catalogue the user asked to keep.
 void EditorWindow::leaveWithCatalogue()
 {
-    MainWindow &main = m_program.mainWindow();
     if (m_catalogueEdited) {
-        main.buildPracticeSet();
+        QuizProcedures::buildPracticeSet(m_session);
         m_catalogueEdited = false;
     }
-    QuizProcedures::refreshDisplay(m_program);
-    QuizProcedures::showFirstQuestion(m_program);
-    hide();
-    main.show();
+    QuizProcedures::refreshDisplay(m_session);
+    QuizProcedures::showFirstQuestion(m_session);
+    m_session.showQuiz();
 }

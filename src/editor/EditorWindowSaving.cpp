@@ -2,11 +2,10 @@
 // Saving the catalogue as a catalogue file under a name the user types.
 #include "EditorWindow.h"
 
-#include "app/FilePanel.h"
-#include "app/MainWindow.h"
-#include "app/Program.h"
+#include "session/FilePanel.h"
+#include "session/Session.h"
 #include "catalogue/CatalogueFile.h"
-#include "platform/Dialogs.h"
+#include "services/Dialogs.h"
 #include "platform/FileListBox.h"
 #include "platform/ListBox.h"
 #include "platform/PictureButton.h"
@@ -24,14 +23,14 @@ void EditorWindow::wireSaving()
 // old file as it was.
 void EditorWindow::saveCatalogue()
 {
-    Dialogs &dialogs = m_program.dialogs();
+    Dialogs &dialogs = m_session.dialogs();
     if (questionList->count() != answerList->count()) {
         dialogs.messageBox(u"Verschieden viele Fragen und Antworten!\r"_s, MsgBox::OkOnly,
                            u"Dateifehler"_s);
         return;
     }
-    MainWindow &main = m_program.mainWindow();
-    const QString proposed = main.fileList->text(main.fileList->listIndex());
+    FilePanel &quizFiles = m_session.quizFilePanel();
+    const QString proposed = quizFiles.files->text(quizFiles.files->listIndex());
     const QString name = dialogs.inputBox(u"Namen der Datei:"_s, u"Datei speichern"_s, proposed);
     if (name.isEmpty())
         return;
@@ -43,8 +42,8 @@ void EditorWindow::saveCatalogue()
                            MsgBox::OkOnly, u"Dateifehler"_s);
         return;
     }
-    FilePanel::rereadFiles(*main.fileList);
-    FilePanel::rereadFiles(*fileList);
+    quizFiles.rereadFiles();
+    filePanel->rereadFiles();
     dialogs.messageBox(u"Die Datei "_s + name + u" wurde gespeichert.\r"_s, MsgBox::OkOnly,
                        u"Datei sichern"_s);
 }

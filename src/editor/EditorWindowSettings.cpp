@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "EditorWindow.h"
 
-#include "app/Program.h"
+#include "session/Session.h"
 #include "catalogue/SettingsFile.h"
 #include "platform/CheckBox.h"
-#include "platform/Dialogs.h"
+#include "services/Dialogs.h"
 
 #include <QLabel>
 
@@ -15,7 +15,7 @@ void EditorWindow::writeSettings()
     const Settings settings{standardFileName->text(), allowPrinting->value(), hideDrives->value()};
     const WriteResult written = writeSettingsFile(kSettingsFileName.toString(), settings);
     if (!written.ok)
-        m_program.dialogs().messageBox(u"Die Einstellungen konnten nicht gespeichert werden.\r"_s
+        m_session.dialogs().messageBox(u"Die Einstellungen konnten nicht gespeichert werden.\r"_s
                                                + written.error + u'\r',
                                        MsgBox::OkOnly, u"Einstellungen"_s);
 }

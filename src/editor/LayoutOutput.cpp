@@ -3,7 +3,7 @@
 #include "EditorWindow.h"
 
 #include "LayoutListMode.h"
-#include "app/Program.h"
+#include "session/Session.h"
 #include "platform/ListBox.h"
 
 void EditorWindow::wireLayoutOutput()
@@ -17,5 +17,5 @@ void EditorWindow::outputChosenLayout()
     layoutList->hide();
     produceEditorOutput(editorLayoutAt(layoutList->listIndex()), layoutListMode(*layoutList),
                         questionList->texts(), answerList->texts(),
-                        {m_program.dialogs(), m_program.printer(), m_program.clipboard()});
+                        {m_session.dialogs(), m_session.printer(), m_session.clipboard()});
 }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "EditorOutput.h"
 
-#include "ClipboardService.h"
-#include "platform/Dialogs.h"
+#include "services/ClipboardService.h"
+#include "services/Dialogs.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PrintJob.h"
 
-#include "platform/Dialogs.h"
+#include "services/Dialogs.h"
 
 using namespace Qt::StringLiterals;
 

@@ -3,7 +3,7 @@
 
 #include <QLabel>
 
-#include "NumericValue.h"
+#include "quiz/NumericValue.h"
 
 // Numeric state is kept as label captions; these read and write it in the one agreed form.
 inline double captionValue(const QLabel *label)

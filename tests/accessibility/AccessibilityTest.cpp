@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader finds in the three windows: every control it can land on has a name,
 // and the labels that show the quiz state speak their current text.
+#include "app/HelpPanel.h"
 #include "support/ProgramFixture.h"
 
 #include "about/AboutBox.h"

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's file browser on a folder of catalogue files, including files nobody meant as
 // a catalogue: nothing blocks, nothing crashes, and a file that cannot be read says why.
+#include "session/FilePanel.h"
 #include "support/ProgramFixture.h"
 
 #include "catalogue/CatalogueFile.h"

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "session/QuizProcedures.h"
 #include "support/ProgramFixture.h"
 
 using namespace Qt::StringLiterals;
@@ -22,7 +23,7 @@ TEST_P(QuestionCount, StoresTheBoundedCountAndBuildsANewPracticeSet)
 {
     const CountCase &entry = GetParam();
     loadNumberedCatalogue(60);
-    main().buildPracticeSet();
+    QuizProcedures::buildPracticeSet(*program);
     answerRightByKeyboard(); // a practice set under way
     main().questionCountLabel->setText(QString::fromUtf16(entry.shown));
     const int reseedsBefore = random.reseeds;

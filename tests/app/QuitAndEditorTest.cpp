@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/ProgramFixture.h"
 
-#include "platform/QtDialogs.h"
+#include "desktop/QtDialogs.h"
 
 using namespace Qt::StringLiterals;
 

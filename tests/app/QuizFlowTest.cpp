@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "session/QuizProcedures.h"
 #include "support/ProgramFixture.h"
 
 #include "platform/Shape.h"
@@ -103,7 +104,7 @@ TEST_F(QuizFlow, PlayingTheWholeCatalogueByKeyboardStartsOver)
 TEST_F(QuizFlow, ACompletedPracticeSetBuildsTheNextAndRestartsTheBar)
 {
     loadNumberedCatalogue(25);
-    main().buildPracticeSet();
+    QuizProcedures::buildPracticeSet(*program);
     for (int i = 0; i < 10; ++i)
         answerRightByKeyboard();
     EXPECT_EQ(question(), u"Frage 10"_s);
@@ -133,7 +134,7 @@ TEST_P(PracticeSet, OffersTheFirstAnswersWithPairZeroLast)
     loadNumberedCatalogue(GetParam().catalogueSize);
     main().wrongCountLabel->setText(u"3"_s);
     main().browsePositionLabel->setText(u"4"_s);
-    main().buildPracticeSet();
+    QuizProcedures::buildPracticeSet(*program);
 
     const int offered = GetParam().offered;
     ASSERT_EQ(main().choiceList->count(), offered);
@@ -158,7 +159,7 @@ INSTANTIATE_TEST_SUITE_P(Sizes, PracticeSet,
 TEST_F(QuizFlow, AnEmptyCatalogueNeverBreaksTheQuiz)
 {
     loadNumberedCatalogue(0);
-    main().buildPracticeSet();
+    QuizProcedures::buildPracticeSet(*program);
     EXPECT_EQ(choices(), QStringList());
     EXPECT_EQ(main().lastChoiceRowLabel->text(), u"9"_s);
     EXPECT_EQ(question(), firstQuestion);

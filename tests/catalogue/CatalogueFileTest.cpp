@@ -2,7 +2,7 @@
 // The catalogue file format: lines and records, the two encodings, and whole-file reading.
 #include "catalogue/CatalogueFile.h"
 #include "catalogue/FileAccess.h"
-#include "platform/Windows1252.h"
+#include "catalogue/Windows1252.h"
 
 #include "TestFiles.h"
 #include "support/QtPrinters.h"

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogue/CatalogueFile.h"
-#include "platform/Windows1252.h"
+#include "catalogue/Windows1252.h"
 
 #include "TestFiles.h"
 #include "support/QtPrinters.h"

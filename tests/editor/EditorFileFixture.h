@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "session/FilePanel.h"
 #include "support/ProgramFixture.h"
 
 #include "platform/FileListBox.h"

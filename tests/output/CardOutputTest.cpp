@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "session/QuizProcedures.h"
 #include "support/ProgramFixture.h"
 
-#include "output/QtClipboardService.h"
+#include "desktop/QtClipboardService.h"
 #include "platform/CheckBox.h"
 
 #include <QClipboard>
@@ -132,7 +133,7 @@ TEST_P(CardSheets, QuestionsOnTheFrontAndAnswersOnTheBackLineForLine)
 {
     const SheetCase &c = GetParam();
     loadNumberedCatalogue(25);
-    main().buildPracticeSet();
+    QuizProcedures::buildPracticeSet(*program);
     for (int i = 0; i < c.rightAnswers; ++i)
         answerRightByKeyboard();
     if (c.catalogueLeft >= 0)
@@ -168,7 +169,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(CardOutput, TwoCardsGoToTheClipboardWithAnEmptyLineAfterEach)
 {
     loadNumberedCatalogue(2);
-    main().buildPracticeSet();
+    QuizProcedures::buildPracticeSet(*program);
     dialogs.expectMessage(u"Fragen und Antworten wurden kopiert.\r"_s, u"Ablage"_s);
     click(main().copyButton); // printing is locked; copying does not ask
     EXPECT_EQ(clipboard.calls,

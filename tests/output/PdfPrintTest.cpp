@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "output/EditorLayouts.h"
 #include "output/FlashCards.h"
-#include "output/PdfPrintService.h"
-#include "output/SystemPrintService.h"
+#include "desktop/PdfPrintService.h"
+#include "desktop/SystemPrintService.h"
 
 #include "support/QtPrinters.h"
 #include "support/ScriptedDialogs.h"

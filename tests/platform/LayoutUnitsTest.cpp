@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Centring.h"
 #include "platform/Palette.h"
-#include "platform/QtDialogs.h"
+#include "desktop/QtDialogs.h"
 #include "platform/Twips.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/NumericValue.h"
+#include "quiz/NumericValue.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/VirtualKey.h"
+#include "quiz/VirtualKey.h"
 
 #include <Qt>
 #include <gtest/gtest.h>

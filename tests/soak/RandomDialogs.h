@@ -2,7 +2,7 @@
 #pragma once
 
 #include "SoakRandom.h"
-#include "platform/Dialogs.h"
+#include "services/Dialogs.h"
 
 #include <QString>
 #include <QStringList>

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "SoakRandom.h"
-#include "platform/RandomSource.h"
+#include "services/RandomSource.h"
 
 // The program's random source during a soak: the seed fixes every shuffle. Reseeding from the
 // clock would make a failing run impossible to replay, so the sequence simply goes on.

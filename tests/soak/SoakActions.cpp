@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/HelpPanel.h"
 #include "SoakActions.h"
 
 #include "SoakCatalogues.h"

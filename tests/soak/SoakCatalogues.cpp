@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SoakCatalogues.h"
 
-#include "platform/Windows1252.h"
+#include "catalogue/Windows1252.h"
 
 #include <array>
 

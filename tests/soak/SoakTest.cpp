@@ -7,7 +7,7 @@
 #include "SoakInvariants.h"
 #include "SoakWorld.h"
 #include "editor/EditorWindow.h"
-#include "output/PrintService.h"
+#include "services/PrintService.h"
 
 #include <QCoreApplication>
 #include <QDir>

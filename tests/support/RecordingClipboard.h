@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "output/ClipboardService.h"
+#include "services/ClipboardService.h"
 
 #include <QStringList>
 

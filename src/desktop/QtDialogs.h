@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "Dialogs.h"
+#include "services/Dialogs.h"
 
 // Message and input boxes on screen, German throughout whatever the system language.
 class QtDialogs final : public Dialogs

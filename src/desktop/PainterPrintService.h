@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "PrintService.h"
+#include "services/PrintService.h"
 
 #include <QPainter>
 #include <QPrinter>

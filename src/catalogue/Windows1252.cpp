@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/Windows1252.h"
+#include "Windows1252.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ClipboardService.h"
+#include "services/ClipboardService.h"
 
 // The system clipboard through QClipboard.
 class QtClipboardService final : public ClipboardService

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "Program.h"
-#include "output/QtClipboardService.h"
-#include "output/SystemPrintService.h"
-#include "platform/QtDialogs.h"
-#include "platform/RandomSource.h"
+#include "services/Services.h"
+#include "QtClipboardService.h"
+#include "SystemPrintService.h"
+#include "QtDialogs.h"
+#include "services/RandomSource.h"
 
 // The services of a real desktop run: boxes on screen, the system's printer and clipboard.
 struct DesktopServices

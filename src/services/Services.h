@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+class ClipboardService;
+class Dialogs;
+class PrintService;
+class RandomSource;
+
+// What reaches outside the process; tests hand in doubles.
+struct Services
+{
+    Dialogs &dialogs;
+    RandomSource &random;
+    PrintService &printer;
+    ClipboardService &clipboard;
+};

@@ -1,0 +1,111 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "QuizProcedures.h"
+
+#include "Session.h"
+#include "catalogue/StandardPairs.h"
+#include "platform/ListBox.h"
+#include "quiz/NumericValue.h"
+#include "quiz/QuizRules.h"
+#include "services/Dialogs.h"
+#include "services/RandomSource.h"
+
+using namespace Qt::StringLiterals;
+
+namespace QuizProcedures {
+
+namespace {
+
+// The state every practice set starts from; the counters of right and wrong answers go on.
+void startPracticeSet(Session &session)
+{
+    QuizState quiz = session.quizState();
+    const CatalogueLists catalogue = session.catalogue();
+    // Rows that do not exist are refused, so an empty catalogue stays without a selection.
+    catalogue.questions->setListIndex(0);
+    catalogue.answers->setListIndex(0);
+    quiz.choices().setListIndex(0);
+    quiz.setRightInSet(0);
+    quiz.setLastChoiceRow(quiz.choices().count() - 1);
+    quiz.setBrowsePosition(0);
+    quiz.setProgress(QuizRules::progressStart);
+}
+
+} // namespace
+
+void loadStandardQuestions(Session &session)
+{
+    const CatalogueLists catalogue = session.catalogue();
+    QStringList questions;
+    QStringList answers;
+    for (const StandardPair &pair : standardPairs) {
+        questions.append(QString::fromUtf16(pair.question));
+        answers.append(QString::fromUtf16(pair.answer));
+    }
+    ListBox &choices = session.quizState().choices();
+    choices.clear();
+    choices.addTexts(answers);
+    catalogue.questions->setTexts(std::move(questions));
+    catalogue.answers->setTexts(std::move(answers));
+    // From here on the reset is what every freshly loaded catalogue goes through.
+    startPractice(session);
+}
+
+void showFirstQuestion(Session &session)
+{
+    session.quizState().showQuestion(session.catalogue().questions->text(0));
+}
+
+void refreshDisplay(Session &session)
+{
+    QuizState quiz = session.quizState();
+    const CatalogueLists catalogue = session.catalogue();
+    if (quiz.isQuizMode())
+        quiz.showAnswer(quiz.choices().text(numericInt(quiz.browsePosition())));
+    if (quiz.isLearnMode()) {
+        const int row = catalogue.answers->listIndex();
+        quiz.showQuestion(catalogue.questions->text(row));
+        quiz.showAnswer(catalogue.answers->text(row));
+    }
+}
+
+void buildPracticeSet(Session &session)
+{
+    QuizState quiz = session.quizState();
+    RandomSource &random = session.random();
+    random.reseedFromClock();
+    quiz.setRightInSet(0);
+    quiz.choices().setTexts(QuizRules::practiceSetChoices(session.catalogue().answers->texts(),
+                                                          quiz.questionCount(),
+                                                          [&random] { return random.next(); }));
+    if (session.catalogue().questions->count() > 0) {
+        startPracticeSet(session);
+        showFirstQuestion(session);
+        refreshDisplay(session);
+    }
+}
+
+void startPractice(Session &session)
+{
+    startPracticeSet(session);
+    QuizState quiz = session.quizState();
+    quiz.setWrongCount(0);
+    quiz.setRightCount(0);
+    showFirstQuestion(session);
+    refreshDisplay(session);
+}
+
+void reportLoad(Session &session, const QString &fileName, qsizetype pairCount,
+                const QString &readError)
+{
+    Dialogs &dialogs = session.dialogs();
+    // Without this a file that could not be read would only show as "0" records.
+    if (!readError.isEmpty())
+        dialogs.messageBox(readError + u'\r', MsgBox::OkOnly, u"Dateifehler"_s);
+    // The count stands with a blank in the place of its sign.
+    dialogs.messageBox(u"Datensätze dieser Datei:  "_s + u' ' + QString::number(pairCount) + u'\r'
+                               + u"Programmvoreinstellung:   "_s
+                               + session.quizState().questionCountText() + u'\r',
+                       MsgBox::OkOnly, fileName.toUpper());
+}
+
+} // namespace QuizProcedures
