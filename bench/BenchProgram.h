@@ -35,6 +35,7 @@ public:
     BenchProgram();
     ~BenchProgram();
 
+    Program &program() { return *m_program; }
     MainWindow &main() { return m_program->mainWindow(); }
     EditorWindow &editor() { return m_program->editorWindow(); }
     const QString &folder() const { return m_folderPath; }

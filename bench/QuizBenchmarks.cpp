@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The cost of one right answer must not grow with the catalogue.
+#include "session/QuizProcedures.h"
 #include "BenchProgram.h"
 #include "CatalogueGenerator.h"
 
@@ -23,13 +24,13 @@ void RightAnswer(benchmark::State &state)
     const Catalogue catalogue = generateCatalogue(pairs);
     BenchProgram program;
     program.setCatalogue(catalogue.questions, catalogue.answers);
-    program.main().buildPracticeSet();
+    QuizProcedures::buildPracticeSet(program.program());
     for (auto _ : state) {
         // The last pair would end the catalogue; refill before that, untimed.
         if (program.editor().questionList->count() < 2) {
             state.PauseTiming();
             program.setCatalogue(catalogue.questions, catalogue.answers);
-            program.main().buildPracticeSet();
+            QuizProcedures::buildPracticeSet(program.program());
             state.ResumeTiming();
         }
         answerRight(program.main(), program.editor());
@@ -44,7 +45,7 @@ void WholeCatalogueAnswered(benchmark::State &state)
     for (auto _ : state) {
         BenchProgram program;
         program.setCatalogue(catalogue.questions, catalogue.answers);
-        program.main().buildPracticeSet();
+        QuizProcedures::buildPracticeSet(program.program());
         const auto start = std::chrono::steady_clock::now();
         while (program.editor().questionList->count() > 1)
             answerRight(program.main(), program.editor());
