@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -33,7 +35,14 @@ QString cannotOpenReason(const QString &path)
     return u"Die Datei „%1“ kann nicht geöffnet werden."_s.arg(shown(path));
 }
 
-QString cannotWriteReason(const QString &path)
+// The system's words for a disk without room: no space, a quota used up, or a file-size limit
+// reached (the 4 GiB a FAT disk holds in one file, or the tests' stand-in for a full disk).
+bool meansDiskFull(int error)
+{
+    return error == ENOSPC || error == EDQUOT || error == EFBIG;
+}
+
+QString cannotWriteReason(const QString &path, int error)
 {
     const QFileInfo file(path);
     const QFileInfo folder(file.absolutePath());
@@ -46,7 +55,9 @@ QString cannotWriteReason(const QString &path)
     if (!folder.isWritable() || (file.exists() && !file.isWritable()))
         return u"Die Datei „%1“ darf nicht geschrieben werden (fehlende Berechtigung)."_s.arg(
                 shown(path));
-    return u"Die Datei „%1“ konnte nicht vollständig geschrieben werden."_s.arg(shown(path));
+    const QString failed =
+            u"Die Datei „%1“ konnte nicht vollständig geschrieben werden."_s.arg(shown(path));
+    return meansDiskFull(error) ? failed + u" Der Datenträger ist voll."_s : failed;
 }
 
 } // namespace
@@ -78,16 +89,19 @@ WholeFileRead readWholeFile(const QString &path, qint64 maxBytes)
 
 QString writeWholeFile(const QString &path, QByteArrayView bytes)
 {
+    // QFileDevice keeps only a text of the system's error, in the user's language; the number
+    // itself is taken here, right after the call that failed, before anything else can set it.
+    errno = 0;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return cannotWriteReason(path);
+        return cannotWriteReason(path, errno);
     // A full disk or a file-size limit can cut the writing short. commit() does not notice when
     // that happens as it flushes the buffer, and would put the part written in the old file's
     // place; so the bytes are flushed and checked first. Left uncommitted, the temporary file
     // is discarded.
     if (file.write(bytes.data(), bytes.size()) != bytes.size() || !file.flush())
-        return cannotWriteReason(path);
+        return cannotWriteReason(path, errno);
     if (!file.commit()) // also after a failed write: the temporary file is then discarded
-        return cannotWriteReason(path);
+        return cannotWriteReason(path, errno);
     return {};
 }
