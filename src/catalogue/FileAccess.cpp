@@ -15,6 +15,9 @@ namespace {
 // Bytes in one file name on the usual Linux file systems.
 constexpr qsizetype longestFileName = 255;
 
+// A multiple of 8: /proc/self/pagemap refuses reads of any other length.
+constexpr qint64 readChunk = 64 * 1024;
+
 QString shown(const QString &path)
 {
     return QDir::toNativeSeparators(path);
@@ -66,24 +69,35 @@ WholeFileRead readWholeFile(const QString &path, qint64 maxBytes)
 {
     WholeFileRead result;
     QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         result.status = WholeFileRead::Status::CannotRead;
         result.error = cannotOpenReason(path);
         return result;
     }
+    // The size is only a hint: a file in /proc reports 0 and can still be endless, and a file
+    // can grow while it is read. So the reading itself stops once it holds more than maxBytes.
     if (file.size() > maxBytes) {
         result.status = WholeFileRead::Status::TooLarge;
         return result;
     }
-    result.bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        result.status = WholeFileRead::Status::CannotRead;
-        result.error = u"Die Datei „%1“ kann nicht gelesen werden."_s.arg(shown(path));
-        result.bytes.clear();
-    } else if (result.bytes.size() > maxBytes) { // it grew while being read
-        result.status = WholeFileRead::Status::TooLarge;
-        result.bytes.clear();
+    QByteArray &bytes = result.bytes;
+    bytes.reserve(file.size() + readChunk);
+    while (bytes.size() <= maxBytes) {
+        const qsizetype filled = bytes.size();
+        bytes.resize(filled + readChunk);
+        const qint64 read = file.read(bytes.data() + filled, readChunk);
+        bytes.resize(filled + qMax(read, qint64(0)));
+        if (read < 0) {
+            result.status = WholeFileRead::Status::CannotRead;
+            result.error = u"Die Datei „%1“ kann nicht gelesen werden."_s.arg(shown(path));
+            bytes.clear();
+            return result;
+        }
+        if (read == 0)
+            return result;
     }
+    result.status = WholeFileRead::Status::TooLarge;
+    bytes.clear();
     return result;
 }
 
