@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <fstream>
 #include <malloc.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -34,4 +35,17 @@ double memoryPerFileByte()
     program.main().Datei1->setListIndex(0);
     const double after = residentBytes();
     return (after - before) / double(QFileInfo(path).size());
+}
+
+double largestFilePeakShareOfGiB()
+{
+    BenchProgram program;
+    writeLargestFile(program.folder(), LargestFile::OneLetterPairs, 1);
+    writeLargestFile(program.folder(), LargestFile::OneLetterPairs, 2);
+    program.main().Datei1->setPath(program.folder());
+    program.main().Datei1->setListIndex(0);
+    program.main().Datei1->setListIndex(1);
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_maxrss) * 1024 / double(1 << 30);
 }
