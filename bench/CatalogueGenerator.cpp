@@ -2,6 +2,7 @@
 #include "CatalogueGenerator.h"
 
 #include <QDir>
+#include <QFile>
 #include <array>
 #include <random>
 #include <stdexcept>
@@ -49,5 +50,22 @@ QString writeGeneratedCatalogue(const QString &folder, int pairs)
     const WriteResult written = writeCatalogueFile(path, generateCatalogue(pairs));
     if (!written.ok)
         throw std::runtime_error(written.error.toStdString());
+    return path;
+}
+
+QString writeLargestFile(const QString &folder, LargestFile kind, int number)
+{
+    const QString path = QDir(folder).filePath(u"GROESSTE%1.TXT"_s.arg(number));
+    const QByteArray answer = "\r\nAntwort\r\n";
+    QByteArray bytes = kind == LargestFile::OneLetterPairs
+            ? QByteArray("a\rb\r").repeated(maxCatalogueBytes / 4)
+            : QByteArray("Lernk\xE4rtchen ")
+                            .repeated(maxCatalogueBytes / 13)
+                            .leftJustified(maxCatalogueBytes - answer.size(), 'x', true)
+                    + answer;
+    bytes[0] = char('0' + number);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        throw std::runtime_error("cannot write the largest file");
     return path;
 }

@@ -11,3 +11,9 @@ Catalogue generateCatalogue(int pairs);
 
 // Writes a generated catalogue of that size into `folder` and returns its path.
 QString writeGeneratedCatalogue(const QString &folder, int pairs);
+
+// The largest file the reader accepts, in its two costliest forms: pairs of one letter each,
+// every line ended by a lone CR (3.1 million pairs), or one question line that fills the file
+// but for its answer. Files of another `number` differ in their first question.
+enum class LargestFile { OneLetterPairs, OneLongQuestion };
+QString writeLargestFile(const QString &folder, LargestFile kind, int number);

@@ -5,6 +5,7 @@
 
 #include "platform/FileListBox.h"
 
+#include <QCoreApplication>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -23,5 +24,30 @@ void LoadThroughFileList(benchmark::State &state)
     }
 }
 BENCHMARK(LoadThroughFileList)->Arg(32767)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// The worst a child can pick: the largest file accepted, loaded in place of another one like it
+// and painted, as the next key press finds the window.
+void LoadLargestFile(benchmark::State &state, LargestFile kind)
+{
+    BenchProgram program;
+    writeLargestFile(program.folder(), kind, 1);
+    writeLargestFile(program.folder(), kind, 2);
+    FileListBox *files = program.main().fileList;
+    files->setPath(program.folder());
+    int row = 0;
+    files->setListIndex(row);
+    for (auto _ : state) {
+        row = 1 - row;
+        files->setListIndex(row);
+        for (int i = 0; i < 3; ++i)
+            QCoreApplication::processEvents();
+    }
+}
+BENCHMARK_CAPTURE(LoadLargestFile, OneLetterPairs, LargestFile::OneLetterPairs)
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(3);
+BENCHMARK_CAPTURE(LoadLargestFile, OneLongQuestion, LargestFile::OneLongQuestion)
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(3);
 
 } // namespace

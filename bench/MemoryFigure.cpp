@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <fstream>
 #include <malloc.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -34,4 +35,17 @@ double memoryPerFileByte()
     program.main().fileList->setListIndex(0);
     const double after = residentBytes();
     return (after - before) / double(QFileInfo(path).size());
+}
+
+double largestFilePeakShareOfGiB()
+{
+    BenchProgram program;
+    writeLargestFile(program.folder(), LargestFile::OneLetterPairs, 1);
+    writeLargestFile(program.folder(), LargestFile::OneLetterPairs, 2);
+    program.main().fileList->setPath(program.folder());
+    program.main().fileList->setListIndex(0);
+    program.main().fileList->setListIndex(1);
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_maxrss) * 1024 / double(1 << 30);
 }

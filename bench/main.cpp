@@ -10,6 +10,7 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     const double memory = memoryPerFileByte();
+    const double largestFilePeak = largestFilePeakShareOfGiB();
 
     benchmark::Initialize(&argc, argv);
     RatioReport report;
@@ -37,5 +38,15 @@ int main(int argc, char **argv)
                         });
     allMet &= printRatio("memory after loading the largest catalogue, per byte of the file", memory,
                          10);
+    // Absolute goals for the largest file accepted: answered within 2 s, at most 1 GiB.
+    for (const char *form : {"OneLetterPairs", "OneLongQuestion"}) {
+        const double seconds =
+                report.nanoseconds(std::string("LoadLargestFile/") + form + "/iterations:3") / 1e9;
+        allMet &= printRatio(std::string("loading the largest file accepted (") + form
+                                     + "), against 2 s",
+                             seconds / 2, 1);
+    }
+    allMet &= printRatio("peak memory while it replaces an equal catalogue, against 1 GiB",
+                         largestFilePeak, 1);
     return allMet ? 0 : 1;
 }

@@ -6,6 +6,7 @@
 #include "session/FilePanel.h"
 #include "session/Session.h"
 #include "session/ProgramTitle.h"
+#include "platform/BoundedLabel.h"
 #include "platform/Centring.h"
 #include "platform/ListBox.h"
 #include "platform/SvgIcon.h"
@@ -167,7 +168,7 @@ void MainWindow::createShapes()
 void MainWindow::createLabels()
 {
     for (const LabelLook &look : labelLooks) {
-        auto *label = new QLabel(QString::fromUtf16(look.caption), this);
+        auto *label = new BoundedLabel(QString::fromUtf16(look.caption), this);
         label->setGeometry(Twips::rect(look.place[0], look.place[1], look.place[2], look.place[3]));
         label->setFont(uiFont(look.pointSize));
         label->setStyleSheet(styleSheetFor(look));

@@ -13,8 +13,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr qint64 kMaxCatalogueBytes = qint64(256) * 1024 * 1024;
-
 // Hands out the lines of a text one by one: CR LF or a lone CR ends a line, LF does not. The
 // text is bytes or characters; `toString` turns one line of it into a QString.
 template<typename View, typename ToString>
@@ -88,11 +86,11 @@ CatalogueReadResult parseCatalogue(QByteArrayView bytes)
 
 CatalogueReadResult readCatalogueFile(const QString &path)
 {
-    const WholeFileRead file = readWholeFile(path, kMaxCatalogueBytes);
+    const WholeFileRead file = readWholeFile(path, maxCatalogueBytes);
     if (file.status == WholeFileRead::Status::TooLarge)
         return {{},
                 ReadOutcome::Failed,
-                u"Die Datei „%1“ ist zu groß für einen Fragenkatalog (mehr als 256 MiB)."_s.arg(
+                u"Die Datei „%1“ ist zu groß für einen Fragenkatalog (mehr als 14 MiB)."_s.arg(
                         QDir::toNativeSeparators(path))};
     if (file.status == WholeFileRead::Status::CannotRead)
         return {{}, ReadOutcome::Failed, file.error};

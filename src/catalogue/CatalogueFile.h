@@ -10,7 +10,7 @@
 // Reading: a line ends at CR LF or at a lone CR; a lone LF is an ordinary character. The end of
 // the file is tested only before a record. A record with an empty half is skipped without
 // re-aligning the lines after it. A file that ends after a question line, without its answer
-// line, fails; the pairs accepted before it are kept. There is no limit on the number of pairs.
+// line, fails; the pairs accepted before it are kept. The number of pairs has no limit of its own.
 // The encoding is Windows-1252; UTF-8 is recognised by its byte-order mark or by valid
 // multi-byte sequences (see TextFileEncoding.h).
 //
@@ -37,7 +37,15 @@ struct CatalogueReadResult
 
 CatalogueReadResult parseCatalogue(QByteArrayView bytes);
 
-// A file larger than 256 MiB is not read: Failed, no pairs, and an error saying it is too large.
+// The largest catalogue file read. Every pair costs about 110 bytes of memory and a fraction of
+// a microsecond however short its texts, so the limit is what bounds the pairs: 14 MiB of
+// one-letter pairs are 3.7 million of them, which load within a second and stay below 1 GiB
+// also while a second catalogue replaces the first. The largest usual catalogue, 32767 pairs,
+// fits with texts of 220 characters on average.
+inline constexpr qint64 maxCatalogueBytes = qint64(14) * 1024 * 1024;
+
+// A larger file is refused whole, never cut: Failed, no pairs, and an error saying it is too
+// large.
 CatalogueReadResult readCatalogueFile(const QString &path);
 
 QByteArray serializeCatalogue(const Catalogue &catalogue);

@@ -6,12 +6,17 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+
 using namespace Qt::StringLiterals;
 
 namespace {
 
 // Bytes in one file name on the usual Linux file systems.
 constexpr qsizetype longestFileName = 255;
+
+// A multiple of 8: /proc/self/pagemap refuses reads of any other length.
+constexpr qint64 readChunk = 64 * 1024;
 
 QString shown(const QString &path)
 {
@@ -33,7 +38,14 @@ QString cannotOpenReason(const QString &path)
     return u"Die Datei „%1“ kann nicht geöffnet werden."_s.arg(shown(path));
 }
 
-QString cannotWriteReason(const QString &path)
+// The system's words for a disk without room: no space, a quota used up, or a file-size limit
+// reached (the 4 GiB a FAT disk holds in one file, or the tests' stand-in for a full disk).
+bool meansDiskFull(int error)
+{
+    return error == ENOSPC || error == EDQUOT || error == EFBIG;
+}
+
+QString cannotWriteReason(const QString &path, int error)
 {
     const QFileInfo file(path);
     const QFileInfo folder(file.absolutePath());
@@ -46,7 +58,9 @@ QString cannotWriteReason(const QString &path)
     if (!folder.isWritable() || (file.exists() && !file.isWritable()))
         return u"Die Datei „%1“ darf nicht geschrieben werden (fehlende Berechtigung)."_s.arg(
                 shown(path));
-    return u"Die Datei „%1“ konnte nicht vollständig geschrieben werden."_s.arg(shown(path));
+    const QString failed =
+            u"Die Datei „%1“ konnte nicht vollständig geschrieben werden."_s.arg(shown(path));
+    return meansDiskFull(error) ? failed + u" Der Datenträger ist voll."_s : failed;
 }
 
 } // namespace
@@ -55,39 +69,53 @@ WholeFileRead readWholeFile(const QString &path, qint64 maxBytes)
 {
     WholeFileRead result;
     QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         result.status = WholeFileRead::Status::CannotRead;
         result.error = cannotOpenReason(path);
         return result;
     }
+    // The size is only a hint: a file in /proc reports 0 and can still be endless, and a file
+    // can grow while it is read. So the reading itself stops once it holds more than maxBytes.
     if (file.size() > maxBytes) {
         result.status = WholeFileRead::Status::TooLarge;
         return result;
     }
-    result.bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        result.status = WholeFileRead::Status::CannotRead;
-        result.error = u"Die Datei „%1“ kann nicht gelesen werden."_s.arg(shown(path));
-        result.bytes.clear();
-    } else if (result.bytes.size() > maxBytes) { // it grew while being read
-        result.status = WholeFileRead::Status::TooLarge;
-        result.bytes.clear();
+    QByteArray &bytes = result.bytes;
+    bytes.reserve(file.size() + readChunk);
+    while (bytes.size() <= maxBytes) {
+        const qsizetype filled = bytes.size();
+        bytes.resize(filled + readChunk);
+        const qint64 read = file.read(bytes.data() + filled, readChunk);
+        bytes.resize(filled + qMax(read, qint64(0)));
+        if (read < 0) {
+            result.status = WholeFileRead::Status::CannotRead;
+            result.error = u"Die Datei „%1“ kann nicht gelesen werden."_s.arg(shown(path));
+            bytes.clear();
+            return result;
+        }
+        if (read == 0)
+            return result;
     }
+    result.status = WholeFileRead::Status::TooLarge;
+    bytes.clear();
     return result;
 }
 
 QString writeWholeFile(const QString &path, QByteArrayView bytes)
 {
+    // QFileDevice keeps only a text of the system's error, in the user's language; the number
+    // itself is taken here, right after the call that failed, before anything else can set it.
+    errno = 0;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return cannotWriteReason(path);
+        return cannotWriteReason(path, errno);
     // A full disk or a file-size limit can cut the writing short. commit() does not notice when
     // that happens as it flushes the buffer, and would put the part written in the old file's
     // place; so the bytes are flushed and checked first. Left uncommitted, the temporary file
     // is discarded.
     if (file.write(bytes.data(), bytes.size()) != bytes.size() || !file.flush())
-        return cannotWriteReason(path);
+        return cannotWriteReason(path, errno);
     if (!file.commit()) // also after a failed write: the temporary file is then discarded
-        return cannotWriteReason(path);
+        return cannotWriteReason(path, errno);
     return {};
 }

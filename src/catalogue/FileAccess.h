@@ -17,7 +17,9 @@ struct WholeFileRead
 };
 
 // Only regular files are opened: a FIFO or a device named like a catalogue would block or
-// never end. A file larger than maxBytes is not read at all.
+// never end. A file larger than maxBytes is TooLarge, and reading never holds much more than
+// maxBytes: also a file that reports a smaller size (those in /proc report 0) or grows while
+// it is read.
 WholeFileRead readWholeFile(const QString &path, qint64 maxBytes);
 
 // Written through QSaveFile, so a failed or interrupted write leaves the old file untouched.

@@ -120,15 +120,23 @@ std::optional<Settings> parseFields(QStringView text)
     return Settings{fields[1], *printPermission, *hideDrives};
 }
 
-// Quotes keep a comma, a line end or a leading blank in the name (file systems allow all of
-// them); a name with a double quote cannot be quoted and is written as it is.
+// A comma, a line end or a leading blank would end a plain field or be skipped by the reader,
+// so such a name is quoted (file systems allow all of them). A quoted field cannot hold a
+// double quote, and a plain one cannot begin with one: it would open a quoted field that runs
+// to the end of the file. A name that holds a double quote where it matters has no written
+// form and is left out. That costs the default catalogue but keeps the two switches, where
+// writing the name would shift the fields and lose all three.
 QString nameField(const QString &name)
 {
+    if (name.startsWith(u'"'))
+        return {};
     const bool needsQuotes = name.contains(u',') || name.contains(u'\r') || name.contains(u'\n')
-            || name.startsWith(u' ') || name.startsWith(u'\t');
-    if (needsQuotes && !name.contains(u'"'))
-        return u'"' + name + u'"';
-    return name;
+            || name.startsWith(u' ');
+    if (!needsQuotes)
+        return name;
+    if (name.contains(u'"'))
+        return {};
+    return u'"' + name + u'"';
 }
 
 QString checkBoxField(int value)

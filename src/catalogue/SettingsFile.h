@@ -37,7 +37,9 @@ struct Settings
 Settings parseSettings(QByteArrayView bytes);
 Settings readSettingsFile(const QString &path);
 
-// The two values must be check box values, 0 to 2.
+// The two values must be check box values, 0 to 2. A name that could not be read back (one
+// that starts with a double quote, or holds one together with a comma, a line end or a leading
+// blank) is left out, so that the two switches still read back.
 QByteArray serializeSettings(const Settings &settings);
 
 // Atomic: when the write fails, a settings file that was there stays as it was.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TextListModel.h"
 
+#include "DisplayText.h"
+
 int TextListModel::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : int(m_rows.size());
@@ -11,7 +13,7 @@ QVariant TextListModel::data(const QModelIndex &index, int role) const
     if (!index.isValid() || index.row() >= m_rows.size())
         return {};
     if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole || role == Qt::ToolTipRole)
-        return m_rows.at(index.row());
+        return displayText(m_rows.at(index.row()));
     return {};
 }
 

@@ -5,7 +5,8 @@
 #include <QStringList>
 
 // A flat list of texts for a list view. A catalogue can hold tens of thousands of rows, so
-// rows are plain strings (no item objects) and a whole list is replaced with one reset.
+// rows are plain strings (no item objects) and a whole list is replaced with one reset. What the
+// view shows of a row is bounded (DisplayText.h); rows() holds every character.
 class TextListModel : public QAbstractListModel
 {
     Q_OBJECT

@@ -194,8 +194,12 @@ INSTANTIATE_TEST_SUITE_P(
                             [](const QString &path) {
                                 putFile(path, HostileBytes::of("Fr\0age\r\n\0Antwort\r\n"));
                             }},
-                ContentCase{"ALineOf50MB",
-                            [](const QString &path) { putFile(path, HostileBytes::hugeLine()); }},
+                ContentCase{"AQuestionFillingTheLargestFile",
+                            [](const QString &path) {
+                                putFile(path,
+                                        HostileBytes::line(maxCatalogueBytes - 11)
+                                                + "\r\nAntwort\r\n");
+                            }},
                 ContentCase{"RandomBytes",
                             [](const QString &path) {
                                 putFile(path, HostileBytes::random(4711, 64 * 1024));
@@ -222,13 +226,13 @@ INSTANTIATE_TEST_SUITE_P(
                             [](const QString &path) { makeLink(u"/dev/null"_s, path); },
                             notRegular},
                 ContentCase{
-                        "ReplacedByAFileOver256MiB",
+                        "ReplacedByAFileOver14MiB",
                         [](const QString &path) {
                             QFile file(path);
                             ASSERT_TRUE(file.open(QIODevice::WriteOnly)
-                                        && file.resize(qint64(256) * 1024 * 1024 + 1)); // sparse
+                                        && file.resize(maxCatalogueBytes + 1)); // sparse
                         },
-                        u"Die Datei „%1“ ist zu groß für einen Fragenkatalog (mehr als 256 MiB)."}),
+                        u"Die Datei „%1“ ist zu groß für einen Fragenkatalog (mehr als 14 MiB)."}),
         [](const auto &info) { return std::string(info.param.name); });
 
 // 1, the default without a settings file, shows the file list alone; 2 (greyed) leaves the

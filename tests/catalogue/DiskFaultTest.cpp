@@ -64,7 +64,8 @@ const QString overLongName =
 
 const Fault faults[] = {
         {"FullDisk", u"{dir}/{file}"_s,
-         u"Die Datei „{dir}/{file}“ konnte nicht vollständig geschrieben werden."_s, true},
+         u"Die Datei „{dir}/{file}“ konnte nicht vollständig geschrieben werden. Der Datenträger ist voll."_s,
+         true},
         {"FolderInTheFilesPlace", u"{dir}/ORDNER"_s,
          u"„{dir}/ORDNER“ ist ein Ordner und keine Datei."_s, false},
         {"MissingFolder", u"{dir}/FEHLT/{file}"_s, u"Den Ordner „{dir}/FEHLT“ gibt es nicht."_s,

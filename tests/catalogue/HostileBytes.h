@@ -19,12 +19,18 @@ namespace HostileBytes {
 
 inline constexpr qsizetype hugeLineLength = 50 * 1000 * 1000;
 
-// 50 MB of "Lernkärtchen " in Windows-1252 without a line end.
-inline QByteArray hugeLine()
+// "Lernkärtchen Lernkärtchen ..." in Windows-1252 without a line end, ending in "x"s.
+inline QByteArray line(qsizetype length)
 {
     const QByteArray piece("Lernk\xE4rtchen ");
-    QByteArray line = piece.repeated(hugeLineLength / piece.size());
-    return line + QByteArray(hugeLineLength - line.size(), 'x');
+    QByteArray line = piece.repeated(length / piece.size());
+    return line + QByteArray(length - line.size(), 'x');
+}
+
+// 50 MB, far beyond the largest catalogue read.
+inline QByteArray hugeLine()
+{
+    return line(hugeLineLength);
 }
 
 inline QByteArray random(std::uint32_t seed, qsizetype count)

@@ -127,6 +127,21 @@ INSTANTIATE_TEST_SUITE_P(
                         Settings{u"ŁÓDŹ.TXT"_s, 1, 1}, Settings{u"A,B.TXT"_s, 1, 2},
                         Settings{u" LEER.TXT"_s, 2, 0}, Settings{u"ENDE .TXT "_s, 0, 2},
                         Settings{u"ZWEI\nZEILEN.TXT"_s, 1, 0}, Settings{u"\r\n"_s, 0, 0},
-                        Settings{u"\tTAB.TXT"_s, 1, 1}));
+                        Settings{u"\tTAB.TXT"_s, 1, 1}, Settings{u"\tZI\"TAT.TXT"_s, 1, 1},
+                        Settings{u"ZI\"TAT\".TXT"_s, 2, 1}));
+
+// A double quote at the start of a name, or beside a comma, a line end or a leading blank, has
+// no written form: the name is left out and the two switches read back all the same.
+class NameWithoutWrittenForm : public testing::TestWithParam<QString>
+{ };
+
+TEST_P(NameWithoutWrittenForm, IsLeftOutAndTheSwitchesReadBack)
+{
+    EXPECT_EQ(parseSettings(serializeSettings({GetParam(), 1, 0})), (Settings{QString(), 1, 0}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, NameWithoutWrittenForm,
+                         testing::Values(u"\"ZITAT.TXT"_s, u" \"ZITAT.TXT"_s, u"\""_s,
+                                         u"ZI\"TAT,KOMMA.TXT"_s, u"ZI\"TAT\r\nZEILE.TXT"_s));
 
 } // namespace

@@ -153,9 +153,10 @@ INSTANTIATE_TEST_SUITE_P(
                             u"Den Ordner „{work}/fehlt“ gibt es nicht."_s, false},
                 FailureCase{"NameTooLong", overLongName,
                             u"Der Dateiname „"_s + overLongName + u"“ ist zu lang."_s, false},
-                FailureCase{"FullDisk", u"TIERE.TXT"_s,
-                            u"Die Datei „TIERE.TXT“ konnte nicht vollständig geschrieben werden."_s,
-                            true}),
+                FailureCase{
+                        "FullDisk", u"TIERE.TXT"_s,
+                        u"Die Datei „TIERE.TXT“ konnte nicht vollständig geschrieben werden. Der Datenträger ist voll."_s,
+                        true}),
         [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace
