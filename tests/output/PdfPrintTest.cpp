@@ -305,50 +305,26 @@ INSTANTIATE_TEST_SUITE_P(
                         true}),
         [](const auto &info) { return std::string(info.param.name); });
 
-TEST(PdfOffer, NotMadeForAPrinterThatRefusesTheJob)
+// Both jobs of the block layout go into the file, the first one already refused by the
+// missing printer; the closing message follows the written file.
+TEST(PdfOffer, TheEditorProposesListePdf)
 {
     ScriptedDialogs dialogs;
     RecordingPrinter printer;
-    printer.outcomes = {PrintOutcome::Done, PrintOutcome::Refused};
-    dialogs.expectMessage(u"Der Drucker hat den Druckauftrag abgelehnt.\r"_s, u"Drucken"_s,
-                          MsgBox::OkOnly | MsgBox::Exclamation);
-    EXPECT_FALSE(PrintSession(dialogs, printer, u"KARTEN.PDF"_s)
-                         .print(flashCardFont,
-                                {flashCardJob(questions, 1), flashCardJob(questions, 1),
-                                 flashCardJob(questions, 1)}));
-    EXPECT_EQ(printer.jobs.size(), 2);
-    EXPECT_TRUE(printer.pdfFiles.isEmpty());
-}
-
-// The editor's closing message comes only once the file is written; both jobs of the block
-// layout go into it, the first already refused by the missing printer.
-TEST(PdfOffer, TheEditorProposesListePdfAndReportsOnlyAWrittenFile)
-{
-    for (const QString &failure : {QString(), u"Grund."_s}) {
-        ScriptedDialogs dialogs;
-        RecordingPrinter printer;
-        RecordingClipboard clipboard;
-        printer.outcomes = {PrintOutcome::NoPrinter};
-        printer.pdfFailures = {failure};
-        dialogs.expectMessage(pdfOffer, u"Drucken"_s, pdfOfferStyle, MsgBox::Yes);
-        dialogs.expectSaveFile(u"Als PDF-Datei speichern"_s,
-                               QDir::current().absoluteFilePath(u"LISTE.PDF"_s),
-                               u"PDF-Dateien (*.pdf *.PDF)"_s, u"/ablage/liste.pdf"_s);
-        if (failure.isEmpty())
-            dialogs.expectMessage(u"Daten werden gedruckt ..."_s, u"Drucken"_s);
-        else
-            dialogs.expectMessage(u"Die PDF-Datei wurde nicht gespeichert.\rGrund.\r"_s,
-                                  u"Dateifehler"_s);
-        produceEditorOutput(EditorLayout::Block, OutputMode::Print, questions.mid(0, 2), answers,
-                            {dialogs, printer, clipboard});
-        ASSERT_EQ(printer.pdfFiles.size(), 1);
-        EXPECT_EQ(printer.pdfFiles[0].path, u"/ablage/liste.pdf"_s);
-        EXPECT_EQ(printer.pdfFiles[0].runs,
-                  (QList<PrintRun>{
-                          {editorLayoutFont,
-                           editorLayoutJobs(EditorLayout::Block, questions.mid(0, 2), answers)}}));
-        EXPECT_EQ(printer.jobs.size(), 1) << "the answers went to the printer as well";
-    }
+    RecordingClipboard clipboard;
+    printer.outcomes = {PrintOutcome::NoPrinter};
+    dialogs.expectMessage(pdfOffer, u"Drucken"_s, pdfOfferStyle, MsgBox::Yes);
+    dialogs.expectSaveFile(u"Als PDF-Datei speichern"_s,
+                           QDir::current().absoluteFilePath(u"LISTE.PDF"_s),
+                           u"PDF-Dateien (*.pdf *.PDF)"_s, u"/ablage/liste.pdf"_s);
+    dialogs.expectMessage(u"Daten werden gedruckt ..."_s, u"Drucken"_s);
+    produceEditorOutput(EditorLayout::Block, OutputMode::Print, {u"Frage"_s}, {u"Antwort"_s},
+                        {dialogs, printer, clipboard});
+    ASSERT_EQ(printer.pdfFiles.size(), 1);
+    EXPECT_EQ(printer.pdfFiles[0].path, u"/ablage/liste.pdf"_s);
+    const PrintJob question{{u"Frage"_s, true}}, answer{{u"Antwort"_s, true}};
+    EXPECT_EQ(printer.pdfFiles[0].runs, (QList<PrintRun>{{{u"Arial"_s, 16}, {question, answer}}}));
+    EXPECT_EQ(printer.jobs.size(), 1) << "the answers went to the printer as well";
 }
 
 // The real dialog: Qt's own, in German, with the proposed name in the proposed folder.

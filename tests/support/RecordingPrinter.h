@@ -7,8 +7,8 @@
 #include <QStringList>
 
 // Keeps every job as the lines it received, each with the font it was printed in, and every
-// PDF file asked for with its runs. The outcomes of the jobs and the failures of the files can
-// be scripted; without a script every job goes out and every file is written.
+// PDF file asked for with its runs. The outcomes of the jobs can be scripted; without a script
+// every job goes out. Every PDF file counts as written.
 class RecordingPrinter final : public PrintService
 {
 public:
@@ -50,7 +50,7 @@ public:
     QString writePdf(const QString &path, const QList<PrintRun> &runs) override
     {
         pdfFiles.append({path, runs});
-        return pdfFailures.isEmpty() ? QString() : pdfFailures.takeFirst();
+        return {};
     }
 
     struct PdfFile
@@ -64,7 +64,6 @@ public:
     QStringList fontSettings;     // "name Arial", "size 18", in the order they were made
     QList<PrintOutcome> outcomes; // given to the next ended jobs in turn
     QList<PdfFile> pdfFiles;      // each writing of a PDF file, in order
-    QStringList pdfFailures;      // reasons given to the next PDF files in turn
 
 private:
     QString m_fontName;
