@@ -17,10 +17,9 @@ namespace {
 
 constexpr int printQuestionStyle = MsgBox::YesNo | MsgBox::Critical | MsgBox::DefaultButton2;
 
-bool printCardSide(Session &session, const QStringList &catalogueHalf, int count)
+bool printCardSide(PrintSession &printing, const QStringList &catalogueHalf, int count)
 {
-    return printJobs(session.dialogs(), session.printer(), flashCardFont,
-                     {flashCardJob(catalogueHalf, count)});
+    return printing.print(flashCardFont, {flashCardJob(catalogueHalf, count)});
 }
 
 } // namespace
@@ -45,7 +44,9 @@ void MainWindow::printCards()
     if (dialogs.messageBox(u"Fragen für Vorderseite drucken?\r"_s, printQuestionStyle, u"Drucken"_s)
         != MsgBox::Yes)
         return;
-    if (!printCardSide(m_session, catalogue.questions->texts(), choiceList->count()))
+    // Without a printer both sides go into one PDF file, the backs after the fronts.
+    PrintSession printing(dialogs, m_session.printer(), u"KARTEN.PDF"_s);
+    if (!printCardSide(printing, catalogue.questions->texts(), choiceList->count()))
         return;
     dialogs.messageBox(u"Die Fragen werden gedruckt.\r"_s, MsgBox::OkOnly, u"Drucken ..."_s);
     // The user turns the sheet over before answering.
@@ -53,7 +54,7 @@ void MainWindow::printCards()
                            u"Drucken"_s)
         != MsgBox::Yes)
         return;
-    if (!printCardSide(m_session, catalogue.answers->texts(), choiceList->count()))
+    if (!printCardSide(printing, catalogue.answers->texts(), choiceList->count()))
         return;
     dialogs.messageBox(u"Die Antworten werden gedruckt.\r"_s, MsgBox::OkOnly, u"Drucken ..."_s);
 }

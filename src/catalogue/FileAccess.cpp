@@ -103,6 +103,13 @@ WholeFileRead readWholeFile(const QString &path, qint64 maxBytes)
 
 QString writeWholeFile(const QString &path, QByteArrayView bytes)
 {
+    return writeFileAtomically(path, [bytes](QIODevice &file) {
+        return file.write(bytes.data(), bytes.size()) == bytes.size();
+    });
+}
+
+QString writeFileAtomically(const QString &path, const std::function<bool(QIODevice &)> &write)
+{
     // QFileDevice keeps only a text of the system's error, in the user's language; the number
     // itself is taken here, right after the call that failed, before anything else can set it.
     errno = 0;
@@ -113,7 +120,7 @@ QString writeWholeFile(const QString &path, QByteArrayView bytes)
     // that happens as it flushes the buffer, and would put the part written in the old file's
     // place; so the bytes are flushed and checked first. Left uncommitted, the temporary file
     // is discarded.
-    if (file.write(bytes.data(), bytes.size()) != bytes.size() || !file.flush())
+    if (!write(file) || !file.flush())
         return cannotWriteReason(path, errno);
     if (!file.commit()) // also after a failed write: the temporary file is then discarded
         return cannotWriteReason(path, errno);

@@ -4,6 +4,9 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <functional>
+
+class QIODevice;
 
 // Whole-file reading and atomic writing for the program's two text files, with the reasons
 // for a failure in German, ready for a message box.
@@ -25,3 +28,7 @@ WholeFileRead readWholeFile(const QString &path, qint64 maxBytes);
 // Written through QSaveFile, so a failed or interrupted write leaves the old file untouched.
 // Returns the German reason on failure, an empty string on success.
 QString writeWholeFile(const QString &path, QByteArrayView bytes);
+
+// The same for a file that is produced piece by piece: `write` fills the open device and says
+// whether all went well; only then does the new file take the old one's place.
+QString writeFileAtomically(const QString &path, const std::function<bool(QIODevice &)> &write);

@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PainterPrintService.h"
 
-#include <QFontMetricsF>
+#include "catalogue/FileAccess.h"
+
+#include <QPdfWriter>
+
+using namespace Qt::StringLiterals;
 
 PainterPrintService::~PainterPrintService()
 {
-    if (m_painter.isActive())
-        m_painter.end();
+    if (m_pages.isActive())
+        m_pages.end();
 }
 
 void PainterPrintService::setFontName(const QString &name)
@@ -32,7 +36,6 @@ void PainterPrintService::printLineAt(int column, const QString &text)
 void PainterPrintService::beginJob()
 {
     m_jobStarted = true;
-    m_nextTop = 0;
     PrintOutcome failure = PrintOutcome::Refused;
     m_printer = createPrinter(failure);
     if (!m_printer) {
@@ -40,9 +43,7 @@ void PainterPrintService::beginJob()
         return;
     }
     m_printer->setFullPage(false);
-    const QPageLayout layout = m_printer->pageLayout();
-    m_printer->setPageMargins(layout.minimumMargins(), layout.units());
-    if (!m_painter.begin(m_printer.get()))
+    if (!m_pages.begin(*m_printer))
         m_jobOutcome = PrintOutcome::Refused;
 }
 
@@ -50,30 +51,15 @@ void PainterPrintService::paintLine(int column, const QString &text)
 {
     if (!m_jobStarted)
         beginJob();
-    if (m_jobOutcome != PrintOutcome::Done)
-        return;
-
-    QFont font(m_fontName);
-    font.setPointSizeF(m_fontSize);
-    m_painter.setFont(font);
-    const QFontMetricsF metrics(font, m_printer.get());
-
-    if (m_nextTop > 0 && m_nextTop + metrics.height() > m_printer->height()) {
-        if (!m_printer->newPage()) {
-            m_jobOutcome = PrintOutcome::Refused;
-            return;
-        }
-        m_nextTop = 0;
-    }
-    const double left = column * metrics.horizontalAdvance(QLatin1Char(' '));
-    m_painter.drawText(QPointF(left, m_nextTop + metrics.ascent()), text);
-    m_nextTop += metrics.lineSpacing();
+    if (m_jobOutcome == PrintOutcome::Done
+        && !m_pages.paintLine(printerFont(m_fontName, m_fontSize), column, text))
+        m_jobOutcome = PrintOutcome::Refused;
 }
 
 PrintOutcome PainterPrintService::endDocument()
 {
     PrintOutcome outcome = m_jobOutcome;
-    if (m_painter.isActive() && !m_painter.end() && outcome == PrintOutcome::Done)
+    if (m_pages.isActive() && !m_pages.end() && outcome == PrintOutcome::Done)
         outcome = PrintOutcome::Refused;
     if (m_printer && m_printer->printerState() == QPrinter::Error && outcome == PrintOutcome::Done)
         outcome = PrintOutcome::Refused;
@@ -81,4 +67,32 @@ PrintOutcome PainterPrintService::endDocument()
     m_jobStarted = false;
     m_jobOutcome = PrintOutcome::Done;
     return outcome;
+}
+
+QString PainterPrintService::writePdf(const QString &path, const QList<PrintRun> &runs)
+{
+    return writeFileAtomically(path, [&runs](QIODevice &file) {
+        QPdfWriter pdf(&file);
+        pdf.setTitle(u"ZEL-Merkbold"_s);
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        PagePainter pages;
+        if (!pages.begin(pdf))
+            return false;
+        bool pageUsed = false;
+        for (const PrintRun &run : runs) {
+            const QFont font = printerFont(run.font.name, run.font.points);
+            for (const PrintJob &job : run.jobs) {
+                if (job.isEmpty())
+                    continue;
+                if (pageUsed && !pages.newPage())
+                    return false;
+                pageUsed = true;
+                for (const PrintedLine &line : job) {
+                    if (!pages.paintLine(font, line.indented ? indentColumn : 0, line.text))
+                        return false;
+                }
+            }
+        }
+        return pages.end();
+    });
 }

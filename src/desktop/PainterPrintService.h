@@ -1,16 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "PagePainter.h"
 #include "services/PrintService.h"
 
-#include <QPainter>
 #include <QPrinter>
 #include <memory>
 
-// Paints each job on a QPrinter of its own, which the subclass provides. The page origin is
-// the top-left corner of the printable area: the margins are the printer's minimum, not the
-// full page, whose edge a real printer cannot reach. A job starts with its first line, so a
-// job without a line never reaches the printer.
+// Paints each job on a QPrinter of its own, which the subclass provides, and the PDF file on
+// A4 with the same painter. A job starts with its first line, so a job without a line never
+// reaches the printer.
 class PainterPrintService : public PrintService
 {
 public:
@@ -21,6 +20,7 @@ public:
     void printLine(const QString &text) override;
     void printLineAt(int column, const QString &text) override;
     PrintOutcome endDocument() override;
+    QString writePdf(const QString &path, const QList<PrintRun> &runs) override;
 
 protected:
     // The printer for a new job, or nullptr with the reason in `failure`.
@@ -34,8 +34,7 @@ private:
     double m_fontSize = 12;
 
     std::unique_ptr<QPrinter> m_printer;
-    QPainter m_painter;
+    PagePainter m_pages;
     bool m_jobStarted = false;
     PrintOutcome m_jobOutcome = PrintOutcome::Done;
-    double m_nextTop = 0; // device pixels from the top of the printable area
 };

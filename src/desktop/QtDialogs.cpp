@@ -2,10 +2,14 @@
 #include "QtDialogs.h"
 
 #include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTranslator>
 
 using namespace Qt::StringLiterals;
 
@@ -67,4 +71,27 @@ QString QtDialogs::inputBox(const QString &prompt, const QString &title, const Q
     dialog.setOkButtonText(u"OK"_s);
     dialog.setCancelButtonText(u"Abbrechen"_s);
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
+}
+
+// Qt's own dialog rather than the desktop's, which would speak the system language: its texts
+// come from Qt's German translation, in effect while the dialog is open. Replacing a file that
+// exists is confirmed in the dialog.
+QString QtDialogs::saveFileName(const QString &title, const QString &proposedPath,
+                                const QString &filter)
+{
+    const QLocale german(QLocale::German, QLocale::Germany);
+    QTranslator translation;
+    if (translation.load(german, u"qtbase"_s, u"_"_s,
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&translation);
+
+    const QFileInfo proposed(proposedPath);
+    QFileDialog dialog(QApplication::activeWindow(), title, proposed.absolutePath(), filter);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setLocale(german);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(proposed.suffix());
+    dialog.selectFile(proposed.fileName());
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }

@@ -10,6 +10,8 @@ public:
     int messageBox(const QString &prompt, int style, const QString &title) override;
     QString inputBox(const QString &prompt, const QString &title,
                      const QString &defaultText) override;
+    QString saveFileName(const QString &title, const QString &proposedPath,
+                         const QString &filter) override;
 
     // A prompt as shown: carriage returns become line breaks, a final one adds no empty line.
     static QString displayText(const QString &prompt);

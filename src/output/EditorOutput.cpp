@@ -14,7 +14,7 @@ void produceEditorOutput(EditorLayout layout, OutputMode mode, const QStringList
         services.dialogs.messageBox(u"Daten wurden kopiert ..."_s, MsgBox::OkOnly, u"Kopieren"_s);
         return;
     }
-    if (printJobs(services.dialogs, services.printer, editorLayoutFont,
-                  editorLayoutJobs(layout, questions, answers)))
+    PrintSession session(services.dialogs, services.printer, u"LISTE.PDF"_s);
+    if (session.print(editorLayoutFont, editorLayoutJobs(layout, questions, answers)))
         services.dialogs.messageBox(u"Daten werden gedruckt ..."_s, MsgBox::OkOnly, u"Drucken"_s);
 }

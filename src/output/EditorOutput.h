@@ -19,6 +19,7 @@ struct OutputServices
 
 // The whole catalogue in one layout, printed or put on the clipboard, then the closing message
 // ("Daten werden gedruckt ..." or "Daten wurden kopiert ..."). A print that fails shows its
-// reason instead of the closing message.
+// reason instead of the closing message. Without a printer the pages may go into a PDF file,
+// proposed as LISTE.PDF.
 void produceEditorOutput(EditorLayout layout, OutputMode mode, const QStringList &questions,
                          const QStringList &answers, const OutputServices &services);

@@ -34,4 +34,12 @@ public:
     // Modal; returns the typed text, or "" when cancelled.
     virtual QString inputBox(const QString &prompt, const QString &title,
                              const QString &defaultText) = 0;
+
+    // Modal; returns the path of the file to write, or "" when cancelled. `filter` names the
+    // files offered, e.g. "PDF-Dateien (*.pdf *.PDF)". Boxes that never choose a file cancel.
+    virtual QString saveFileName(const QString & /*title*/, const QString & /*proposedPath*/,
+                                 const QString & /*filter*/)
+    {
+        return {};
+    }
 };

@@ -6,8 +6,9 @@
 #include <QList>
 #include <QStringList>
 
-// Keeps every job as the lines it received, each with the font it was printed in. The
-// outcomes of the jobs can be scripted; without a script every job goes out.
+// Keeps every job as the lines it received, each with the font it was printed in, and every
+// PDF file asked for with its runs. The outcomes of the jobs can be scripted; without a script
+// every job goes out. Every PDF file counts as written.
 class RecordingPrinter final : public PrintService
 {
 public:
@@ -46,11 +47,23 @@ public:
         pending.clear();
         return outcomes.isEmpty() ? PrintOutcome::Done : outcomes.takeFirst();
     }
+    QString writePdf(const QString &path, const QList<PrintRun> &runs) override
+    {
+        pdfFiles.append({path, runs});
+        return {};
+    }
+
+    struct PdfFile
+    {
+        QString path;
+        QList<PrintRun> runs;
+    };
 
     QList<Job> jobs;              // ended jobs, in order
     Job pending;                  // lines of a job not ended yet
     QStringList fontSettings;     // "name Arial", "size 18", in the order they were made
     QList<PrintOutcome> outcomes; // given to the next ended jobs in turn
+    QList<PdfFile> pdfFiles;      // each writing of a PDF file, in order
 
 private:
     QString m_fontName;
