@@ -1,0 +1,124 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "quiz/QuizRules.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+using namespace QuizRules;
+
+namespace {
+
+const QStringList fourAnswers{u"A"_s, u"B"_s, u"C"_s, u"D"_s};
+
+// Hands out the given numbers in turn.
+Random sequence(QList<double> numbers)
+{
+    return [numbers, next = qsizetype(0)]() mutable { return numbers[next++ % numbers.size()]; };
+}
+
+struct ShuffleCase
+{
+    const char *name;
+    QStringList (*shuffle)(const QStringList &, double, const Random &);
+    double wanted;
+    QList<double> random;
+    QStringList expected;
+};
+
+class Shuffles : public ::testing::TestWithParam<ShuffleCase>
+{ };
+
+TEST_P(Shuffles, PutEachAnswerAtTheRowItsRandomNumberGives)
+{
+    const ShuffleCase &c = GetParam();
+    EXPECT_EQ(c.shuffle(fourAnswers, c.wanted, sequence(c.random)), c.expected);
+}
+
+// Practice sets insert at ⌊i·r⌋, so the first answer is always pushed to the end; a loaded file
+// inserts at ⌊(i+1)·r⌋, so an answer may land behind the last row.
+INSTANTIATE_TEST_SUITE_P(
+        Rules, Shuffles,
+        ::testing::Values(
+                ShuffleCase{"PracticeSetNeverBehindTheLast",
+                            practiceSetChoices,
+                            4,
+                            {0.99},
+                            {u"B"_s, u"C"_s, u"D"_s, u"A"_s}},
+                ShuffleCase{"PracticeSetAllAtTheFront",
+                            practiceSetChoices,
+                            4,
+                            {0.0},
+                            {u"D"_s, u"C"_s, u"B"_s, u"A"_s}},
+                ShuffleCase{"PracticeSetFractionalCountRoundsUp",
+                            practiceSetChoices,
+                            2.5,
+                            {0.99},
+                            {u"B"_s, u"C"_s, u"A"_s}},
+                ShuffleCase{"PracticeSetTakesAtLeastOne", practiceSetChoices, 0, {0.5}, {u"A"_s}},
+                ShuffleCase{"LoadedFileMayGoBehindTheLast",
+                            loadedFileChoices,
+                            4,
+                            {0.99},
+                            {u"A"_s, u"B"_s, u"C"_s, u"D"_s}},
+                ShuffleCase{"LoadedFileFractionalCountRoundsDown",
+                            loadedFileChoices,
+                            2.5,
+                            {0.99},
+                            {u"A"_s, u"B"_s}},
+                ShuffleCase{"LoadedFileCountBelowOneTakesNone", loadedFileChoices, 0.5, {0.5}, {}},
+                ShuffleCase{"FewerPairsThanWanted",
+                            loadedFileChoices,
+                            50,
+                            {0.0},
+                            {u"D"_s, u"C"_s, u"B"_s, u"A"_s}}),
+        [](const auto &info) { return std::string(info.param.name); });
+
+TEST(QuizRules, FirstAnswersAreTheNumberedOnesInOrder)
+{
+    EXPECT_EQ(firstAnswers(fourAnswers, 2), (QStringList{u"A"_s, u"B"_s}));
+    EXPECT_EQ(firstAnswers(fourAnswers, 2.5), (QStringList{u"A"_s, u"B"_s}));
+    EXPECT_EQ(firstAnswers(fourAnswers, 10), fourAnswers);
+    EXPECT_EQ(firstAnswers(fourAnswers, std::nan("")), QStringList());
+}
+
+TEST(QuizRules, PagingWrapsAroundAtBothEnds)
+{
+    const struct
+    {
+        double position, lastRow, next, previous;
+    } browse[] = {{0, 3, 1, 3}, {3, 3, 0, 2}, {0, 0, 0, 0}, {0, -1, 0, 0}, {1.5, 3, 2.5, 0.5}};
+    for (const auto &b : browse) {
+        SCOPED_TRACE(b.position);
+        EXPECT_EQ(nextBrowsePosition(b.position, b.lastRow), b.next);
+        EXPECT_EQ(previousBrowsePosition(b.position, b.lastRow), b.previous);
+    }
+    const struct
+    {
+        int row, pairs, next, previous;
+    } learn[] = {{0, 4, 1, 3}, {3, 4, 0, 2}, {0, 1, 0, 0}, {-1, 0, 0, -1}};
+    for (const auto &l : learn) {
+        SCOPED_TRACE(l.row);
+        EXPECT_EQ(nextLearnRow(l.row, l.pairs), l.next);
+        EXPECT_EQ(previousLearnRow(l.row, l.pairs), l.previous);
+    }
+}
+
+TEST(QuizRules, JudgingProgressAndRates)
+{
+    EXPECT_TRUE(isRightAnswer(u"Als Orkan."_s, u"Als Orkan."_s));
+    EXPECT_FALSE(isRightAnswer(u"als Orkan."_s, u"Als Orkan."_s));
+    EXPECT_FALSE(isRightAnswer(u"Als Orkan. "_s, u"Als Orkan."_s));
+    EXPECT_FALSE(isPracticeSetDone(9, 10));
+    EXPECT_TRUE(isPracticeSetDone(10, 10));
+    EXPECT_TRUE(isPracticeSetDone(13, 12.5));
+    EXPECT_EQ(progressStep(9), 890);
+    EXPECT_EQ(progressStep(0), 8900);
+    EXPECT_EQ(progressStep(-1), 0); // an empty choice list: the bar stays put
+    EXPECT_EQ(ratePercent(23, 17), 58);
+    EXPECT_EQ(ratePercent(1, 7), 13); // 12.5 rounds up
+    EXPECT_EQ(ratePercent(1, 0), 100);
+}
+
+} // namespace
