@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "QtDialogs.h"
 
+#include "platform/SingleLineValidator.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
-#include <QLibraryInfo>
 #include <QLineEdit>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTranslator>
@@ -68,6 +70,9 @@ QString QtDialogs::inputBox(const QString &prompt, const QString &title, const Q
     dialog.setLabelText(displayText(prompt));
     dialog.setTextEchoMode(QLineEdit::Normal);
     dialog.setTextValue(defaultText);
+    // A pasted line break would otherwise reach a file name or a number.
+    if (auto *line = dialog.findChild<QLineEdit *>())
+        line->setValidator(new SingleLineValidator(line));
     dialog.setOkButtonText(u"OK"_s);
     dialog.setCancelButtonText(u"Abbrechen"_s);
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();

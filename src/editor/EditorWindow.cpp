@@ -22,6 +22,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <array>
+#include <limits>
 
 using namespace Qt::StringLiterals;
 
@@ -212,6 +213,8 @@ void EditorWindow::createInputs()
         input->setStyleSheet(u"color: %1;"_s.arg(QLatin1String(look.colour)));
         input->setAccessibleName(QString::fromUtf16(look.accessibleName));
         input->setValidator(new SingleLineValidator(input));
+        // Qt would cut a text at 32767 characters, and a pair taken in and saved again with it.
+        input->setMaxLength(std::numeric_limits<int>::max());
         input->setObjectName(QLatin1String(look.name));
         this->*look.input = input;
     }

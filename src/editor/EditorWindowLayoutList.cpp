@@ -41,6 +41,13 @@ void EditorWindow::openOrCloseLayoutList(OutputMode mode)
     layoutList->show();
 }
 
+// Also on showing: a window manager need not activate a new window.
+void EditorWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    refillLayoutList();
+}
+
 void EditorWindow::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);

@@ -3,6 +3,7 @@
 #include "EditorWindow.h"
 
 #include "session/QuizProcedures.h"
+#include "platform/ListBox.h"
 #include "session/Session.h"
 #include "services/Dialogs.h"
 #include "platform/PictureButton.h"
@@ -48,6 +49,12 @@ void EditorWindow::leaveWithCatalogue()
     if (m_catalogueEdited) {
         QuizProcedures::buildPracticeSet(m_session);
         m_catalogueEdited = false;
+    }
+    // Learn mode shows the selected pair; the first question is shown next, so the pair shown
+    // must be the first one too, or a question would stand above another question's answer.
+    if (m_session.quizState().isLearnMode()) {
+        questionList->setListIndex(0);
+        answerList->setListIndex(0);
     }
     QuizProcedures::refreshDisplay(m_session);
     QuizProcedures::showFirstQuestion(m_session);

@@ -131,9 +131,9 @@ void ListBox::mousePressEvent(QMouseEvent *event)
 
 void ListBox::mouseDoubleClickEvent(QMouseEvent *event)
 {
+    // Below the last row or on an empty list too: the handler decides by the selection.
     QListView::mouseDoubleClickEvent(event);
-    if (indexAt(event->position().toPoint()).isValid())
-        Q_EMIT DblClick();
+    Q_EMIT DblClick();
 }
 
 // Mirrors m_listIndex into the view without taking the view's reaction for a user's choice.

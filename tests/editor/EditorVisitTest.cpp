@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Faults seen in a visit to the editor: a learn-mode card mixed up on the way back, a double-click
+// off the rows, a long text cut short, a layout list left empty.
+#include "app/MainWindow.h"
+#include "editor/EditorWindow.h"
+#include "platform/FileListBox.h"
+#include "platform/ListBox.h"
+#include "session/FilePanel.h"
+#include "support/ProgramFixture.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+class EditorVisit : public ProgramFixture
+{
+protected:
+    void enterEditor()
+    {
+        dialogs.expectInput(u"Passwort"_s, u"Bitte eingeben:"_s, QString(), question());
+        click(main().editorButton);
+        ASSERT_TRUE(editor().isVisible());
+    }
+};
+
+TEST_F(EditorVisit, LeavingWithTheCatalogueInLearnModeShowsTheFirstPairWhole)
+{
+    loadNumberedCatalogue(4);
+    press(Qt::Key_Insert); // learn mode, at pair 0
+    press(Qt::Key_Right);
+    press(Qt::Key_Right);
+    ASSERT_EQ(question(), u"Frage 2"_s);
+    enterEditor();
+    click(editor().returnButton);
+    EXPECT_EQ(question(), u"Frage 0"_s);
+    EXPECT_EQ(answer(), u"Antwort 0"_s);
+    press(Qt::Key_Right);
+    EXPECT_EQ(question(), u"Frage 1"_s);
+    EXPECT_EQ(answer(), u"Antwort 1"_s);
+}
+
+TEST_F(EditorVisit, ADoubleClickOnAnEmptyFileListHidesThePanelAndKeepsTheCatalogue)
+{
+    enterEditor();
+    click(editor().fileMenuButton);
+    editor().fileList->setPath(catalogues.path()); // a folder without catalogues
+    ASSERT_EQ(editor().fileList->count(), 0);
+    const QStringList before = catalogueQuestions();
+    QTest::mouseDClick(editor().fileList->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_FALSE(editor().filePanel->isVisible());
+    EXPECT_EQ(catalogueQuestions(), before);
+}
+
+TEST_F(EditorVisit, APairLongerThanQtsDefaultLimitIsTakenInWhole)
+{
+    const QString longQuestion = QString(40000, u'x');
+    setCatalogue({longQuestion}, {u"Antwort"_s});
+    enterEditor();
+    doubleClickRow(*editor().questionList, 0);
+    EXPECT_EQ(editor().questionInput->text(), longQuestion);
+}
+
+TEST_F(EditorVisit, TheLayoutListIsFilledWhenTheEditorIsShownWithoutBeingActivated)
+{
+    editor().layoutList->setTexts({});
+    enterEditor();
+    EXPECT_EQ(editor().layoutList->count(), 5);
+}
+
+} // namespace
