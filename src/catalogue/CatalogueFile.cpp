@@ -123,3 +123,8 @@ WriteResult KatalogdateiSchreiben(const QString &path, const Catalogue &catalogu
     const QString error = writeWholeFile(path, serializeCatalogue(catalogue));
     return {error.isEmpty(), error};
 }
+
+qint64 maxCatalogueBytes()
+{
+    return kMaxCatalogueBytes;
+}

@@ -40,6 +40,9 @@ CatalogueReadResult parseCatalogue(QByteArrayView bytes);
 // A file larger than 256 MiB is not read: Failed, no pairs, and an error saying it is too large.
 CatalogueReadResult KatalogdateiLesen(const QString &path);
 
+// That limit in bytes; other files that are read into a catalogue share it.
+qint64 maxCatalogueBytes();
+
 QByteArray serializeCatalogue(const Catalogue &catalogue);
 
 struct WriteResult
