@@ -52,7 +52,7 @@ bench: build
 	@$(BUILD_DIR)/bench/merkbold_bench
 
 fuzz: sanitize
-	@for target in catalogue_reader settings_reader numeric_value; do \
+	@for target in catalogue_reader spreadsheet_reader settings_reader numeric_value; do \
 		echo "fuzz: $$target for $(FUZZ_SECONDS) s"; \
 		mkdir -p $(SANITIZE_DIR)/fuzz/found/$$target; \
 		$(SANITIZE_DIR)/fuzz/fuzz_$$target -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
