@@ -8,7 +8,8 @@
 BenchProgram::BenchProgram() : m_folderPath(m_folder.path()), m_previousDir(QDir::currentPath())
 {
     QDir::setCurrent(m_folderPath);
-    m_program = std::make_unique<Program>(Services{m_dialogs, m_random, m_printer, m_clipboard});
+    m_program = std::make_unique<Program>(
+            Services{m_dialogs, m_random, m_printer, m_clipboard, m_speech});
     m_program->start();
 }
 

@@ -7,6 +7,7 @@
 #include "services/Dialogs.h"
 #include "services/RandomSource.h"
 #include "support/RecordingClipboard.h"
+#include "support/RecordingSpeech.h"
 #include "support/RecordingPrinter.h"
 
 #include <QTemporaryDir>
@@ -51,5 +52,6 @@ private:
     ClockRandomSource m_random;
     RecordingPrinter m_printer;
     RecordingClipboard m_clipboard;
+    RecordingSpeech m_speech;
     std::unique_ptr<Program> m_program;
 };

@@ -170,7 +170,7 @@ int main(int argc, char *argv[])
 
     DesktopServices desktop;
     AnsweringDialogs dialogs;
-    Program program({dialogs, desktop.random, desktop.printer, desktop.clipboard});
+    Program program({dialogs, desktop.random, desktop.printer, desktop.clipboard, desktop.speech});
     // The password is the question on display; a user reads it off the window and types it.
     dialogs.typed = [&program] { return program.mainWindow().questionDisplay->text(); };
     program.start();

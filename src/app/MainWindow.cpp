@@ -4,6 +4,7 @@
 #include "session/QuizProcedures.h"
 #include "HelpPanel.h"
 #include "session/FilePanel.h"
+#include "services/SpeechService.h"
 #include "session/Session.h"
 #include "session/ProgramTitle.h"
 #include "platform/BoundedLabel.h"
@@ -182,6 +183,11 @@ void MainWindow::createLabels()
     // Below the choice list, which covers it while it is closed.
     helpPanel = new HelpPanel(Twips::rect(9000, 600, 6975, 4575), questionDisplay->x(), this);
     helpPanel->setObjectName(u"Bezeichnung11"_s);
+    // A click reads the text aloud, for children who do not read yet and for pronunciation.
+    for (QLabel *display : {questionDisplay, answerDisplay}) {
+        display->setToolTip(u"Zum Vorlesen anklicken"_s);
+        display->setCursor(Qt::PointingHandCursor);
+    }
     standardNotice->setCursor(Qt::PointingHandCursor);
     standardNotice->installEventFilter(this);
 }
@@ -239,6 +245,11 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == standardNotice && event->type() == QEvent::MouseButtonRelease) {
         dismissStandardNotice();
+        return true;
+    }
+    if ((watched == questionDisplay || watched == answerDisplay)
+        && event->type() == QEvent::MouseButtonRelease) {
+        m_session.speech().say(static_cast<QLabel *>(watched)->text());
         return true;
     }
     if (watched == helpPanel && event->type() == QEvent::MouseButtonRelease) {

@@ -30,6 +30,7 @@ public:
     RandomSource &random() override { return m_services.random; }
     PrintService &printer() override { return m_services.printer; }
     ClipboardService &clipboard() override { return m_services.clipboard; }
+    SpeechService &speech() override { return m_services.speech; }
 
     QuizState quizState() override;
     CatalogueLists catalogue() override;

@@ -5,6 +5,7 @@
 #include "QtClipboardService.h"
 #include "SystemPrintService.h"
 #include "QtDialogs.h"
+#include "QtSpeechService.h"
 #include "services/RandomSource.h"
 
 // The services of a real desktop run: boxes on screen, the system's printer and clipboard.
@@ -14,8 +15,9 @@ struct DesktopServices
     ClockRandomSource random;
     SystemPrintService printer;
     QtClipboardService clipboard;
+    QtSpeechService speech;
 
-    Services services() { return {dialogs, random, printer, clipboard}; }
+    Services services() { return {dialogs, random, printer, clipboard, speech}; }
 };
 
 // What every desktop start of the program sets first.

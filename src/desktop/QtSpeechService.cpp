@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "QtSpeechService.h"
 
+#include <QCursor>
+#include <QGuiApplication>
 #include <QLocale>
+#include <QScopeGuard>
 #include <QTextToSpeech>
 
 #include <algorithm>
@@ -54,6 +57,9 @@ bool QtSpeechService::started()
     if (m_tried)
         return m_speech != nullptr;
     m_tried = true;
+    // Starting the speech server takes seconds; the child sees that something is happening.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto restoreCursor = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
 
     auto speech = m_engineName.isEmpty() ? std::make_unique<QTextToSpeech>()
                                          : std::make_unique<QTextToSpeech>(m_engineName);

@@ -5,6 +5,7 @@ class ClipboardService;
 class Dialogs;
 class PrintService;
 class RandomSource;
+class SpeechService;
 
 // What reaches outside the process; tests hand in doubles.
 struct Services
@@ -13,4 +14,5 @@ struct Services
     RandomSource &random;
     PrintService &printer;
     ClipboardService &clipboard;
+    SpeechService &speech;
 };

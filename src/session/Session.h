@@ -11,6 +11,7 @@ class ListBox;
 class PrintService;
 class QLabel;
 class RandomSource;
+class SpeechService;
 
 // The live catalogue: pair i is row i of both lists. The editor window holds them.
 struct CatalogueLists
@@ -39,6 +40,7 @@ public:
     virtual RandomSource &random() = 0;
     virtual PrintService &printer() = 0;
     virtual ClipboardService &clipboard() = 0;
+    virtual SpeechService &speech() = 0;
 
     virtual QuizState quizState() = 0;
     virtual CatalogueLists catalogue() = 0;

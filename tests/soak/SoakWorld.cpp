@@ -34,7 +34,7 @@ SoakWorld::~SoakWorld() = default;
 void SoakWorld::start()
 {
     m_program.reset();
-    m_program = std::make_unique<Program>(Services{dialogs, random, printer, clipboard});
+    m_program = std::make_unique<Program>(Services{dialogs, random, printer, clipboard, speech});
     // Ending only counts here: the soak goes on with a new run, as the user would start the
     // program again.
     m_program->setEndHandler([this] { ++ends; });

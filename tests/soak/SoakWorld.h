@@ -6,6 +6,7 @@
 #include "SeededRandom.h"
 #include "SoakRandom.h"
 #include "support/RecordingClipboard.h"
+#include "support/RecordingSpeech.h"
 #include "support/RecordingPrinter.h"
 
 #include <memory>
@@ -43,6 +44,7 @@ public:
     SeededRandom random;
     RecordingPrinter printer;
     RecordingClipboard clipboard;
+    RecordingSpeech speech;
     KnownPairs known;
     int ends = 0; // runs of the program's end handler
     int starts = 0;

@@ -4,6 +4,7 @@
 #include "QtPrinters.h"
 #include "RecordingClipboard.h"
 #include "RecordingPrinter.h"
+#include "RecordingSpeech.h"
 #include "ScriptedDialogs.h"
 #include "SequenceRandom.h"
 #include "app/MainWindow.h"
@@ -35,7 +36,7 @@ protected:
         m_previousDir = QDir::currentPath();
         QDir::setCurrent(workDir.path());
         prepareWorkDir();
-        program = std::make_unique<Program>(Services{dialogs, random, printer, clipboard});
+        program = std::make_unique<Program>(Services{dialogs, random, printer, clipboard, speech});
         program->start();
     }
 
@@ -174,6 +175,7 @@ public:
     SequenceRandom random;
     RecordingPrinter printer;
     RecordingClipboard clipboard;
+    RecordingSpeech speech;
     std::unique_ptr<Program> program;
 
 private:
