@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Drives the real windows into the states the README shows, by the same keys and clicks a user
 // gives, and saves a picture of each: the main window at start, with the help panel open, the
-// about box, the editor's file panel, and the editor with a catalogue loaded and one pair taken
-// into the input boxes.
+// about box, the editor's file panel, the editor with a catalogue loaded and one pair taken
+// into the input boxes, and the question that offers a PDF file when there is no printer.
 // The boxes on the way are answered at once and listed on the output.
 //
 // Usage: screenshot_tour OUTPUT_FOLDER CATALOGUE_FILE
@@ -12,6 +12,7 @@
 #include "app/HelpPanel.h"
 #include "app/Program.h"
 #include "desktop/DesktopServices.h"
+#include "desktop/QtDialogs.h"
 #include "app/MainWindow.h"
 #include "editor/EditorWindow.h"
 #include "services/Dialogs.h"
@@ -37,15 +38,41 @@ QTextStream &out()
     return stream;
 }
 
+// A failed step ends the tour: a picture of the wrong state is worse than none.
+[[noreturn]] void fail(const QString &why)
+{
+    out() << "screenshot_tour: " << why << Qt::endl;
+    std::exit(1);
+}
+
+void require(bool condition, const QString &why)
+{
+    if (!condition)
+        fail(why);
+}
+
 // OK for a notice, No for a question (so nothing is ended or emptied on the way), and for
-// the password whatever `typed` gives.
+// the password whatever `typed` gives. A box whose title is `shownTitle` comes up for real
+// and is handed to `picture` while it is open, then answered with its default button.
 class AnsweringDialogs final : public Dialogs
 {
 public:
     std::function<QString()> typed;
+    QString shownTitle;
+    std::function<void(QWidget &)> picture;
 
     int messageBox(const QString &prompt, int style, const QString &title) override
     {
+        if (title == shownTitle && picture) {
+            QTimer::singleShot(500, [this] {
+                QWidget *box = QApplication::activeModalWidget();
+                require(box != nullptr, u"the box did not come up"_s);
+                picture(*box);
+                QTest::keyClick(box, Qt::Key_Escape);
+            });
+            log(title, prompt, u"Nein"_s);
+            return m_shown.messageBox(prompt, style, title);
+        }
         const bool question = (style & 0xF) == MsgBox::YesNo;
         log(title, prompt, question ? u"Nein"_s : u"OK"_s);
         return question ? MsgBox::No : MsgBox::Ok;
@@ -59,25 +86,14 @@ public:
     }
 
 private:
+    QtDialogs m_shown;
+
     static void log(const QString &title, QString prompt, const QString &answer)
     {
         prompt.replace(u'\r', u" / "_s);
         out() << "  box \"" << title << "\": " << prompt << " -> " << answer << Qt::endl;
     }
 };
-
-// A failed step ends the tour: a picture of the wrong state is worse than none.
-[[noreturn]] void fail(const QString &why)
-{
-    out() << "screenshot_tour: " << why << Qt::endl;
-    std::exit(1);
-}
-
-void require(bool condition, const QString &why)
-{
-    if (!condition)
-        fail(why);
-}
 
 // Lets the window take in what was done and paint it.
 void settle()
@@ -156,6 +172,20 @@ void visitEditor(Program &program, const QDir &folder, const QString &catalogue)
     save(editor, folder, u"editor"_s);
 }
 
+// Without a printer (Xvfb has none) a layout printed from the editor offers a PDF file instead.
+void visitPdfQuestion(EditorWindow &editor, AnsweringDialogs &dialogs, const QDir &folder)
+{
+    bool shown = false;
+    dialogs.shownTitle = u"Drucken"_s;
+    dialogs.picture = [&](QWidget &box) {
+        save(box, folder, u"pdf-frage"_s);
+        shown = true;
+    };
+    QTest::mouseClick(editor.printLayoutButton, Qt::LeftButton);
+    doubleClickRow(*editor.layoutList, 0);
+    require(shown, u"no printer question came up"_s);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -178,5 +208,6 @@ int main(int argc, char *argv[])
     visitMainWindow(program.mainWindow(), folder);
     visitAboutBox(program, folder);
     visitEditor(program, folder, arguments[2]);
+    visitPdfQuestion(program.editorWindow(), dialogs, folder);
     return 0;
 }
