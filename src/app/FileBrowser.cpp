@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window's file browser: picking a catalogue file replaces the live catalogue and
-// starts a new practice set over it.
+// The main window's file browser: picking a catalogue file, or dropping one on the window,
+// replaces the live catalogue and starts a new practice set over it.
 #include "MainWindow.h"
 #include "catalogue/CatalogueFile.h"
 #include "platform/CheckBox.h"
 #include "platform/DirListBox.h"
 #include "platform/DriveListBox.h"
+#include "platform/FileDrop.h"
 #include "platform/FileListBox.h"
 #include "platform/ListBox.h"
 #include "platform/PictureButton.h"
@@ -17,6 +18,7 @@
 #include "session/QuizProcedures.h"
 #include "session/Session.h"
 
+#include <QDropEvent>
 #include <QLabel>
 
 using namespace Qt::StringLiterals;
@@ -33,6 +35,8 @@ void MainWindow::setUpFileBrowser()
 
     connect(fileMenuButton, &PictureButton::clicked, this, &MainWindow::toggleFileBrowser);
     connect(fileList, &FileListBox::Click, this, &MainWindow::loadSelectedFile);
+    // A catalogue dropped from a file manager saves the way through the browser.
+    setAcceptDrops(true);
 }
 
 // The layout is decided each time the browser opens, by the editor's switch " Laufwerke
@@ -58,20 +62,26 @@ void MainWindow::toggleFileBrowser()
 }
 
 // Any change of the selected file, by the user or from code, and a user's click on the
-// selected file load it. A file that cannot be read completely keeps the pairs read before
-// the failure; a load that accepts no pair leaves the catalogue empty and reports 0.
+// selected file load it. With no file selected (the list is empty, or code took the selection
+// away) there is nothing to load, and the catalogue stays as it is.
 void MainWindow::loadSelectedFile()
 {
-    fileBrowser->hide();
-    // With no file selected (the list is empty, or code took the selection away) there is
-    // nothing to load, and the catalogue stays as it is.
     const int selected = fileList->listIndex();
-    if (selected < 0)
+    if (selected < 0) {
+        fileBrowser->hide();
         return;
-    const QString fileName = fileList->text(selected);
+    }
+    loadCatalogueFile(fileList->filePath(selected), fileList->text(selected));
+}
+
+// A file that cannot be read completely keeps the pairs read before the failure; a load that
+// accepts no pair leaves the catalogue empty and reports 0.
+void MainWindow::loadCatalogueFile(const QString &path, const QString &fileName)
+{
+    fileBrowser->hide();
     const CatalogueLists catalogue = m_session.catalogue();
 
-    CatalogueReadResult read = readCatalogueFile(fileList->filePath(selected));
+    CatalogueReadResult read = readCatalogueFile(path);
     const qsizetype pairCount = read.pairs.questions.size();
     RandomSource &random = m_session.random();
     choiceList->setTexts(QuizRules::loadedFileChoices(
@@ -83,4 +93,26 @@ void MainWindow::loadSelectedFile()
 
     QuizProcedures::startPractice(m_session);
     QuizProcedures::reportLoad(m_session, fileName, pairCount, read.error);
+}
+
+// The main window takes catalogues only; word lists are turned into pairs in the editor.
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    takeFileDrop(event, {DroppedFileKind::Catalogue});
+}
+
+void MainWindow::dragMoveEvent(QDragMoveEvent *event)
+{
+    takeFileDrop(event, {DroppedFileKind::Catalogue});
+}
+
+// The load's message box waits for the user; the file manager must not wait with it for the
+// drop to end.
+void MainWindow::dropEvent(QDropEvent *event)
+{
+    const DroppedFile file = takeFileDrop(event, {DroppedFileKind::Catalogue});
+    if (event->isAccepted())
+        QMetaObject::invokeMethod(
+                this, [this, file] { loadCatalogueFile(file.path, file.name); },
+                Qt::QueuedConnection);
 }

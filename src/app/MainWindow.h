@@ -102,6 +102,9 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void createControls();
@@ -112,6 +115,9 @@ private:
     bool quitConfirmed();
     void wireCardOutput();
     void setUpFileBrowser();
+    // What a click in the file browser and a drop on the window share: the file at `path`
+    // replaces the catalogue, and `fileName` goes into the caption and the count message.
+    void loadCatalogueFile(const QString &path, const QString &fileName);
     void describeStateLabels();
 
     Session &m_session;

@@ -116,6 +116,9 @@ protected:
     void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void createControls();
@@ -132,6 +135,9 @@ private:
     void setUpLayoutList();
     void wireLeaving();
     void makeSelectedFileStandard();
+    // What a double-click in the file panel and a drop on the window share: the catalogue or
+    // word list at `path` replaces the catalogue, and `fileName` titles the count message.
+    void loadFile(const QString &path, const QString &fileName);
     void openOrCloseLayoutList(OutputMode mode);
 
     Session &m_session;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The editor's own file panel: loading a catalogue file into the editor, choosing the standard
-// file the main window loads at start-up, and emptying the catalogue for a new one.
+// The editor's own file panel: loading a catalogue file into the editor, also one dropped on
+// the window or a word list from a spreadsheet program, choosing the standard file the main
+// window loads at start-up, and emptying the catalogue for a new one.
 #include "EditorWindow.h"
 
 #include "quiz/QuizRules.h"
@@ -8,18 +9,27 @@
 #include "session/QuizProcedures.h"
 #include "session/Session.h"
 #include "catalogue/CatalogueFile.h"
+#include "catalogue/SpreadsheetFile.h"
 #include "platform/Caption.h"
 #include "services/Dialogs.h"
+#include "platform/FileDrop.h"
 #include "platform/FileListBox.h"
 #include "platform/ListBox.h"
 #include "platform/PictureButton.h"
 
-#include <QEvent>
+#include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+const std::initializer_list<DroppedFileKind> takenFiles{DroppedFileKind::Catalogue,
+                                                        DroppedFileKind::Spreadsheet};
+
+} // namespace
 
 void EditorWindow::wireFiles()
 {
@@ -31,6 +41,11 @@ void EditorWindow::wireFiles()
         field->setCursor(Qt::PointingHandCursor);
         field->installEventFilter(this);
     }
+    setAcceptDrops(true);
+    // The input boxes take dropped text, and a file manager's drag may carry the path as text
+    // too: a file the window takes must go past them to the window.
+    for (QLineEdit *input : {questionInput, answerInput})
+        input->installEventFilter(this);
 }
 
 bool EditorWindow::eventFilter(QObject *watched, QEvent *event)
@@ -41,6 +56,13 @@ bool EditorWindow::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
     }
+    // Declining the drag here lets Qt offer it to the window next.
+    if (event->type() == QEvent::DragEnter && (watched == questionInput || watched == answerInput)
+        && takeFileDrop(static_cast<QDropEvent *>(event), takenFiles).kind
+                != DroppedFileKind::Refused) {
+        event->ignore();
+        return true;
+    }
     return QWidget::eventFilter(watched, event);
 }
 
@@ -50,17 +72,24 @@ void EditorWindow::toggleFilePanel()
     filePanel->setVisible(filePanel->isHidden());
 }
 
-// Unlike the main window's load, the answers go into the choice list in its own alphabetical
-// order, and the main window keeps its caption.
 void EditorWindow::loadSelectedFile()
 {
-    filePanel->hide();
     const int selected = fileList->listIndex();
-    if (selected < 0)
+    if (selected < 0) {
+        filePanel->hide();
         return;
-    const QString fileName = fileList->text(selected);
+    }
+    loadFile(fileList->filePath(selected), fileList->text(selected));
+}
 
-    CatalogueReadResult read = readCatalogueFile(fileList->filePath(selected));
+// Unlike the main window's load, the answers go into the choice list in its own alphabetical
+// order, and the main window keeps its caption. A word list gives its pairs as a catalogue
+// would; saving it writes a catalogue file under a name the user types.
+void EditorWindow::loadFile(const QString &path, const QString &fileName)
+{
+    filePanel->hide();
+    CatalogueReadResult read =
+            isSpreadsheetFileName(fileName) ? readSpreadsheetFile(path) : readCatalogueFile(path);
     const qsizetype pairCount = read.pairs.questions.size();
     QuizState quiz = m_session.quizState();
     quiz.choices().clear();
@@ -71,6 +100,26 @@ void EditorWindow::loadSelectedFile()
 
     QuizProcedures::startPractice(m_session);
     QuizProcedures::reportLoad(m_session, fileName, pairCount, read.error);
+}
+
+void EditorWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    takeFileDrop(event, takenFiles);
+}
+
+void EditorWindow::dragMoveEvent(QDragMoveEvent *event)
+{
+    takeFileDrop(event, takenFiles);
+}
+
+// The load's message box waits for the user; the file manager must not wait with it for the
+// drop to end.
+void EditorWindow::dropEvent(QDropEvent *event)
+{
+    const DroppedFile file = takeFileDrop(event, takenFiles);
+    if (event->isAccepted())
+        QMetaObject::invokeMethod(
+                this, [this, file] { loadFile(file.path, file.name); }, Qt::QueuedConnection);
 }
 
 // The file list keeps its selection while the panel is hidden, so this works with the panel
