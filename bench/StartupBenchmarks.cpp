@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Start-up as a whole process, against a process that shows one empty Qt window.
+// Start-up as a whole process, against a process that shows one Qt window with one line of text.
 #include <QCoreApplication>
 #include <QDir>
 #include <QProcess>
