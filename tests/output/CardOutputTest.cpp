@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Flash cards printed and copied from the main window, the editor's layouts printed and copied
+// from its layout list, and the clipboard and printer of the system.
 #include "support/ProgramFixture.h"
 
 #include "output/QtClipboardService.h"
-#include "platform/CheckBox.h"
+#include "output/SystemPrintService.h"
 
 #include <QClipboard>
-
-using namespace Qt::StringLiterals;
+#include <QPrinterInfo>
 
 namespace {
 
@@ -21,32 +22,13 @@ struct Box
 };
 
 const Box frontYes{u"Fragen für Vorderseite drucken?\r", u"Drucken", printQuestion, MsgBox::Yes};
-const Box frontNo{u"Fragen für Vorderseite drucken?\r", u"Drucken", printQuestion, MsgBox::No};
 const Box frontPrinted{u"Die Fragen werden gedruckt.\r", u"Drucken ..."};
 const Box backYes{u"Antworten für Rückseite drucken?\r", u"Drucken", printQuestion, MsgBox::Yes};
-const Box backNo{u"Antworten für Rückseite drucken?\r", u"Drucken", printQuestion, MsgBox::No};
 const Box backPrinted{u"Die Antworten werden gedruckt.\r", u"Drucken ..."};
-const std::vector<Box> bothSidesYes{frontYes, frontPrinted, backYes, backPrinted};
+const Box refused{u"Der Drucker hat den Druckauftrag abgelehnt.\r", u"Drucken", printTrouble};
+const std::vector<Box> bothSides{frontYes, frontPrinted, backYes, backPrinted};
 
-class CardOutput : public ProgramFixture
-{
-protected:
-    void SetUp() override
-    {
-        ProgramFixture::SetUp();
-        // Start-up over: no settings file, so printing is locked until a test allows it.
-        main().applyStartupSettings();
-    }
-
-    void expectBoxes(const std::vector<Box> &boxes)
-    {
-        for (const Box &box : boxes)
-            dialogs.expectMessage(QString::fromUtf16(box.prompt), QString::fromUtf16(box.title),
-                                  box.style, box.button);
-    }
-};
-
-// `permission` is the editor's "Ausdrucken erlauben".
+// `permission` is the editor's "Ausdrucken erlauben"; the printer ends its jobs with `outcomes`.
 struct PrintCase
 {
     const char *name;
@@ -56,141 +38,107 @@ struct PrintCase
     qsizetype jobs;
 };
 
-class CardPrinting : public CardOutput, public ::testing::WithParamInterface<PrintCase>
+class CardPrinting : public ProgramFixture, public ::testing::WithParamInterface<PrintCase>
 { };
 
 TEST_P(CardPrinting, AsksBeforeEachSideAndTellsWhatHappened)
 {
+    main().applyStartupSettings(); // no settings file: printing is locked until allowed
     editor().allowPrinting->setValue(GetParam().permission);
     printer.outcomes = GetParam().outcomes;
-    expectBoxes(GetParam().boxes);
+    for (const Box &box : GetParam().boxes)
+        dialogs.expectMessage(QString::fromUtf16(box.prompt), QString::fromUtf16(box.title),
+                              box.style, box.button);
     click(main().printButton);
     EXPECT_EQ(printer.jobs.size(), GetParam().jobs);
     EXPECT_TRUE(printer.pending.isEmpty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-        Answers, CardPrinting,
-        ::testing::Values(
-                PrintCase{"Permission0Locks",
-                          0,
-                          {},
-                          {{u"Druckfunktion wurde gesperrt.\r", u"Datei drucken"}},
-                          0},
-                PrintCase{"Permission1", 1, {}, bothSidesYes, 2},
-                PrintCase{"Permission2", 2, {}, bothSidesYes, 2},
-                PrintCase{"NoAtTheFront", 1, {}, {frontNo}, 0},
-                PrintCase{"NoAtTheBack", 1, {}, {frontYes, frontPrinted, backNo}, 1},
-                PrintCase{"NoPrinter",
-                          1,
-                          {PrintOutcome::NoPrinter},
-                          {frontYes,
-                           {u"Kein Drucker verfügbar: Es ist kein Standarddrucker eingerichtet.\r",
-                            u"Drucken", printTrouble}},
-                          1},
-                PrintCase{"BackRefused",
-                          1,
-                          {PrintOutcome::Done, PrintOutcome::Refused},
-                          {frontYes,
-                           frontPrinted,
-                           backYes,
-                           {u"Der Drucker hat den Druckauftrag abgelehnt.\r", u"Drucken",
-                            printTrouble}},
-                          2}),
-        [](const auto &info) { return std::string(info.param.name); });
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Answers, CardPrinting, ::testing::Values(
+    PrintCase{"Permission0Locks", 0, {}, {{u"Druckfunktion wurde gesperrt.\r", u"Datei drucken"}}, 0},
+    PrintCase{"Permission1", 1, {}, bothSides, 2},
+    PrintCase{"Permission2", 2, {}, bothSides, 2},
+    PrintCase{"NoAtTheFront", 1, {}, {{frontYes.prompt, u"Drucken", printQuestion, MsgBox::No}}, 0},
+    PrintCase{"NoAtTheBack", 1, {}, {frontYes, frontPrinted, {backYes.prompt, u"Drucken", printQuestion, MsgBox::No}}, 1},
+    PrintCase{"NoPrinter", 1, {PrintOutcome::NoPrinter}, {frontYes, {u"Kein Drucker verfügbar: Es ist kein Standarddrucker eingerichtet.\r", u"Drucken", printTrouble}}, 1},
+    PrintCase{"BackRefused", 1, {PrintOutcome::Done, PrintOutcome::Refused}, {frontYes, frontPrinted, backYes, refused}, 2}),
+    [](const auto &info) { return std::string(info.param.name); });
+// clang-format on
 
-// One card per line in Arial 18 at the left margin.
-RecordingPrinter::Job cardsOf(const QStringList &texts)
+using Cards = ProgramFixture;
+
+// One card per line in Arial 18, questions on the front and answers on the back line for line,
+// from the front of the catalogue for as many as the choice list offers.
+TEST_F(Cards, PrintedAndCopiedFromTheFrontOfTheCatalogue)
 {
-    RecordingPrinter::Job job;
-    for (const QString &text : texts)
-        job.append({text, 0, u"Arial"_s, 18});
-    return job;
-}
-
-QStringList withEmptyLines(QStringList texts, int count)
-{
-    for (int i = 0; i < count; ++i)
-        texts << QString();
-    return texts;
-}
-
-// `rightAnswers` are given in a practice set of 10 from 25 pairs before printing; then the
-// catalogue is cut to `catalogueLeft` pairs (-1: not cut).
-struct SheetCase
-{
-    const char *name;
-    int rightAnswers, catalogueLeft;
-    bool emptyChoiceList;
-    QStringList front, back;
-};
-
-class CardSheets : public CardOutput, public ::testing::WithParamInterface<SheetCase>
-{ };
-
-TEST_P(CardSheets, QuestionsOnTheFrontAndAnswersOnTheBackLineForLine)
-{
-    const SheetCase &c = GetParam();
-    loadNumberedCatalogue(25);
-    main().buildPracticeSet();
-    for (int i = 0; i < c.rightAnswers; ++i)
+    startNumberedCatalogue(25);
+    for (int i = 0; i < 3; ++i)
         answerRightByKeyboard();
-    if (c.catalogueLeft >= 0)
-        setCatalogue(catalogueQuestions().mid(0, c.catalogueLeft),
-                     catalogueAnswers().mid(0, c.catalogueLeft));
-    if (c.emptyChoiceList)
-        main().choiceList->clear();
+    setCatalogue(catalogueQuestions().mid(0, 2), catalogueAnswers().mid(0, 2));
     editor().allowPrinting->setValue(1);
-
-    expectBoxes(bothSidesYes);
+    for (const Box &box : bothSides)
+        dialogs.expectMessage(QString::fromUtf16(box.prompt), QString::fromUtf16(box.title),
+                              box.style, box.button);
     click(main().printButton);
+    QList<RecordingPrinter::Job> sides(2);
+    for (const QString &text : numbered(u"Frage "_s, 3, 4) + QStringList(8, QString()))
+        sides[0].append({text, 0, u"Arial 18"_s});
+    for (const QString &text : numbered(u"Antwort "_s, 3, 4) + QStringList(8, QString()))
+        sides[1].append({text, 0, u"Arial 18"_s});
+    EXPECT_EQ(printer.jobs, sides);
 
-    ASSERT_EQ(printer.jobs.size(), 2);
-    EXPECT_EQ(printer.jobs[0], cardsOf(c.front));
-    EXPECT_EQ(printer.jobs[1], cardsOf(c.back));
-    // Both sides get their settings anew, in the same order.
-    EXPECT_EQ(printer.fontSettings,
-              (QStringList{u"name Arial"_s, u"size 18"_s, u"name Arial"_s, u"size 18"_s}));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-        Catalogues, CardSheets,
-        ::testing::Values(SheetCase{"TheFirstTenPairsBeforeAnyAnswer", 0, -1, false,
-                                    numbered(u"Frage "_s, 0, 9), numbered(u"Antwort "_s, 0, 9)},
-                          SheetCase{"TheFrontTenAfterThreeRightAnswers", 3, -1, false,
-                                    numbered(u"Frage "_s, 3, 12), numbered(u"Antwort "_s, 3, 12)},
-                          SheetCase{"FourPairsLeftWithTenChoicesGivesSixEmptyLines", 0, 4, false,
-                                    withEmptyLines(numbered(u"Frage "_s, 0, 3), 6),
-                                    withEmptyLines(numbered(u"Antwort "_s, 0, 3), 6)},
-                          SheetCase{"AnEmptyChoiceListPrintsNoLine", 0, -1, true, {}, {}}),
-        [](const auto &info) { return std::string(info.param.name); });
-
-TEST_F(CardOutput, TwoCardsGoToTheClipboardWithAnEmptyLineAfterEach)
-{
-    loadNumberedCatalogue(2);
-    main().buildPracticeSet();
+    startNumberedCatalogue(2);
     dialogs.expectMessage(u"Fragen und Antworten wurden kopiert.\r"_s, u"Ablage"_s);
-    click(main().copyButton); // printing is locked; copying does not ask
+    click(main().copyButton);
     EXPECT_EQ(clipboard.calls,
               (QStringList{u"clear"_s,
                            u"set:Frage 0\r\nAntwort 0\r\n\r\nFrage 1\r\nAntwort 1\r\n\r\n"_s}));
-}
-
-TEST_F(CardOutput, AnEmptyChoiceListCopiesNothingAndSaysNothing)
-{
-    main().choiceList->clear();
+    main().choiceList->clear(); // nothing to copy, nothing said
     click(main().copyButton);
-    EXPECT_TRUE(clipboard.calls.isEmpty());
+    EXPECT_EQ(clipboard.calls.size(), 2);
 }
 
-TEST(QtClipboard, KeepsTheTextExactlyWithItsLineEnds)
+// "Drucken ..." and "Ablage ..." open the list in their mode (yellow or red) and the other
+// button closes it; a double-click puts out that layout, and the print lock does not apply.
+TEST_F(Cards, TheEditorsLayoutListPrintsAndCopiesTheLayoutDoubleClicked)
+{
+    openEditor();
+    setCatalogue({u"Frage 1"_s, u"Frage 2"_s}, {u"Antwort 1"_s, u"Antwort 2"_s});
+    ListBox &list = *editor().layoutList;
+    click(editor().printLayoutButton);
+    EXPECT_EQ(list.palette().color(QPalette::Base), QColor(Qt::yellow));
+    click(editor().copyLayoutButton);
+    EXPECT_FALSE(list.isVisible());
+    click(editor().copyLayoutButton);
+    EXPECT_EQ(list.palette().color(QPalette::Base), QColor(Qt::red));
+    EXPECT_EQ(list.texts(),
+              (QStringList{u"Nur die Fragen"_s, u"Nur die Antworten"_s, u"Fragen-Antworten-Paare"_s,
+                           u"Fragen-Antworten-Block"_s, u"Fragen mit Antwortzeile"_s}));
+    dialogs.expectMessage(u"Daten wurden kopiert ..."_s, u"Kopieren"_s);
+    clickRow(list, 3, true);
+    EXPECT_FALSE(list.isVisible());
+    EXPECT_EQ(clipboard.calls.last(),
+              u"set:Frage 1\r\nFrage 2\r\n\r\nAntwort 1\r\nAntwort 2\r\n"_s);
+
+    click(editor().printLayoutButton);
+    dialogs.expectMessage(u"Daten werden gedruckt ..."_s, u"Drucken"_s);
+    clickRow(list, 0, true);
+    EXPECT_EQ(printer.jobs.size(), 1);
+}
+
+TEST(SystemServices, TheClipboardKeepsLineEndsAndNoPrinterMeansNothingIsSent)
 {
     QtClipboardService clipboard;
-    const QString text = u"Größe\r\nÄpfel\r\n\r\n"_s;
-    clipboard.replaceText(text);
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), text);
-    clipboard.replaceText(QString());
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), QString());
+    clipboard.replaceText(u"Größe\r\nÄpfel\r\n\r\n"_s);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), u"Größe\r\nÄpfel\r\n\r\n"_s);
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        GTEST_SKIP() << "this machine has a default printer; the test would print on it";
+    SystemPrintService printer;
+    printer.setFontName(u"Arial"_s);
+    printer.printLineAt(6, u"Welt"_s);
+    EXPECT_EQ(printer.endDocument(), PrintOutcome::NoPrinter);
+    EXPECT_EQ(printer.endDocument(), PrintOutcome::Done); // the next job starts afresh, empty
 }
 
 } // namespace

@@ -1,0 +1,112 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+#include <QStringList>
+
+using namespace Qt::StringLiterals;
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <csignal>
+#include <ostream>
+#include <random>
+
+// Lets failing assertions show texts as text rather than as bytes.
+inline void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+inline void putFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+// A file that cannot be read gives "<missing>", so that it never passes for an empty one.
+inline QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+// "Frage 0", "Frage 1", ... from `from` to `to` inclusive.
+inline QStringList numbered(const QString &prefix, int from, int to)
+{
+    QStringList texts;
+    for (int i = from; i <= to; ++i)
+        texts << prefix + QString::number(i);
+    return texts;
+}
+
+// The catalogue file of the pairs "Frage i" / "Antwort i", i counted from 0.
+inline QByteArray numberedCatalogue(int pairs)
+{
+    QByteArray bytes;
+    for (int i = 0; i < pairs; ++i)
+        bytes += "Frage " + QByteArray::number(i) + "\r\nAntwort " + QByteArray::number(i) + "\r\n";
+    return bytes;
+}
+
+inline QByteArray settingsBytes(const QByteArray &name, const QByteArray &print,
+                                const QByteArray &hide)
+{
+    return "[Datei]\r\n" + name + "\r\n[Druck]\r\n" + print + "\r\n[Laden]\r\n" + hide + "\r\n";
+}
+
+// Contents nobody meant as a catalogue: 50 MB of "Lernkärtchen " without a line end, random
+// bytes, and literals with their NUL bytes.
+namespace HostileBytes {
+inline constexpr qsizetype hugeLineLength = 50 * 1000 * 1000;
+inline QByteArray hugeLine()
+{
+    const QByteArray line = QByteArray("Lernk\xE4rtchen ").repeated(hugeLineLength / 13);
+    return line + QByteArray(hugeLineLength - line.size(), 'x');
+}
+inline QByteArray random(std::uint32_t seed, qsizetype count)
+{
+    std::mt19937 generator(seed);
+    QByteArray bytes(count, Qt::Uninitialized);
+    for (char &b : bytes)
+        b = char(generator());
+    return bytes;
+}
+template<std::size_t N>
+QByteArray of(const char (&text)[N])
+{
+    return QByteArray(text, N - 1);
+}
+} // namespace HostileBytes
+
+inline void makeFifo(const QString &path)
+{
+    ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0) << path.toStdString();
+}
+
+inline void makeLink(const QString &target, const QString &path)
+{
+    ASSERT_TRUE(QFile::link(target, path)) << path.toStdString();
+}
+
+// Runs `write` on a disk that is full after 16 bytes of any one file. Tests run as root, where
+// no permission makes a write fail; a file-size limit does. With SIGXFSZ ignored, the write that
+// would cross it fails with EFBIG instead of ending the process.
+template<typename Write>
+void onAFullDisk(Write write)
+{
+    rlimit previous{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &previous), 0);
+    rlimit full = previous;
+    full.rlim_cur = 16;
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &full), 0);
+    write();
+    setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, previousHandler);
+}
