@@ -15,7 +15,6 @@
 #include <QStringDecoder>
 #include <QTemporaryDir>
 
-
 namespace {
 
 constexpr ReadOutcome complete = ReadOutcome::Complete;

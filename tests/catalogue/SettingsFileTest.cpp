@@ -5,7 +5,6 @@
 
 #include <QTemporaryDir>
 
-
 void PrintTo(const Settings &settings, std::ostream *out)
 {
     *out << '"' << settings.defaultCatalogue.toStdString() << "\", " << settings.printPermission

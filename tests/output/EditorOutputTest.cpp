@@ -5,7 +5,6 @@
 #include "support/Doubles.h"
 #include "support/ScriptedDialogs.h"
 
-
 namespace {
 
 const QString q0 = u"Wie heißt die Hauptstadt von Österreich?"_s, q1 = u"Was ist 3 + 4?"_s;

@@ -11,7 +11,6 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
-
 namespace {
 
 QString popplerOutput(const QString &tool, const QStringList &arguments)
