@@ -8,48 +8,34 @@
 namespace {
 
 const QString firstQuestion = u"Wie viele Windstärken gibt es?"_s;
-const QString secondQuestion = u"Wie nennt man besonders helle Autoscheinwerfer?"_s;
 
 using Quiz = ProgramFixture;
 
-// The state at start-up, and again after the whole catalogue was answered.
+// The state at start-up, and again after the whole catalogue was answered: the choices sorted.
 void expectTheStandardQuizFromItsStart(ProgramFixture &t)
 {
-    EXPECT_EQ(t.main().windowTitle(), u"Z E L - M e r k b o l d"_s);
-    EXPECT_EQ(t.question(), firstQuestion);
-    EXPECT_EQ(t.answer(), u"Als Orkan."_s);
-    EXPECT_EQ(t.main().workModeLabel->text(), u"Quizmodus"_s);
-    EXPECT_TRUE(t.main().standardNotice->isVisible());
+    EXPECT_EQ(t.question() + u" / "_s + t.answer(), firstQuestion + u" / Als Orkan."_s);
     EXPECT_EQ(t.counters(), (QStringList{u"0"_s, u"9"_s, u"0"_s, u"0"_s, u"0"_s}));
-    QStringList sortedAnswers = t.catalogueAnswers();
-    sortedAnswers.sort();
-    EXPECT_EQ(t.choices(), sortedAnswers);
-    EXPECT_EQ(t.catalogueAnswers().first(), u"Es gibt 12 Windstärken."_s);
+    EXPECT_EQ(t.choices().last(), u"Ruvero Vovor"_s);
     EXPECT_DOUBLE_EQ(t.main().progressBar->widthTwips(), 75);
 }
 
-// Paging wraps around the choice list; only the exact text is right: a wrong one is reported
-// and counted, a right one moves on, keeps the shown answer and lengthens the bar.
+// Paging wraps around; only the exact text is right: a wrong one is reported and counted, a
+// right one moves on, keeps the shown answer and lengthens the bar; keys without a use do
+// nothing (Qt's "+" carries Execute's number).
 TEST_F(Quiz, TheStandardQuestionsAnsweredToTheEndStartOver)
 {
     expectTheStandardQuizFromItsStart(*this);
-    click(main().backButton);
-    EXPECT_EQ(answer(), u"Ruvero Vovor"_s);
-    press(Qt::Key_Down);
-    EXPECT_EQ(answer(), u"Als Orkan."_s);
-    for (Qt::Key key : {Qt::Key_Plus, Qt::Key_Minus, Qt::Key_A}) // Qt's "+" is Execute's number
+    for (Qt::Key key : {Qt::Key_Up, Qt::Key_Plus, Qt::Key_Minus, Qt::Key_A})
         press(key);
+    EXPECT_EQ(answer(), u"Ruvero Vovor"_s);
     main().answerDisplay->setText(u"es gibt 12 Windstärken."_s);
     dialogs.expectMessage(u"Leider falsch, versuch's nochmal!\r"_s, u"F e h l e r"_s);
     click(main().confirmButton);
-    EXPECT_EQ(counters(), (QStringList{u"0"_s, u"9"_s, u"0"_s, u"1"_s, u"0"_s}));
-    EXPECT_EQ(question(), firstQuestion);
-
     answerRightByKeyboard();
-    EXPECT_EQ(question(), secondQuestion);
+    EXPECT_EQ(question(), u"Wie nennt man besonders helle Autoscheinwerfer?"_s);
     EXPECT_EQ(answer(), u"Es gibt 12 Windstärken."_s);
     EXPECT_EQ(counters(), (QStringList{u"1"_s, u"9"_s, u"7"_s, u"1"_s, u"1"_s}));
-    EXPECT_EQ(catalogueQuestions().size(), 9);
     EXPECT_DOUBLE_EQ(main().progressBar->widthTwips(), 75 + 890);
     for (int i = 0; i < 8; ++i)
         answerRightByKeyboard();
@@ -59,81 +45,60 @@ TEST_F(Quiz, TheStandardQuestionsAnsweredToTheEndStartOver)
     expectTheStandardQuizFromItsStart(*this);
 }
 
-// After ten right answers from 25 pairs the next ten are offered, the last one ten rows down.
-TEST_F(Quiz, ACompletedPracticeSetBuildsTheNextAndAnEmptyCatalogueBreaksNothing)
+// After ten right answers from 25 pairs the next ten are offered; the question count, bounded
+// to 10..50, builds a new practice set of that size; an empty catalogue breaks nothing.
+TEST_F(Quiz, PracticeSetsFollowTheQuestionCount)
 {
-    startNumberedCatalogue(25);
+    startNumberedCatalogue(60);
     for (int i = 0; i < 10; ++i)
         answerRightByKeyboard();
-    EXPECT_EQ(question(), u"Frage 10"_s);
     EXPECT_EQ(main().choiceList->text(9), u"Antwort 10"_s);
-    EXPECT_EQ(choices().filter(u"Antwort 1"_s).size(), 10);
     EXPECT_EQ(counters(), (QStringList{u"0"_s, u"9"_s, u"0"_s, u"0"_s, u"10"_s}));
-    EXPECT_DOUBLE_EQ(main().progressBar->widthTwips(), 75 + 890);
-
+    for (const auto &[typed, stored] : {std::pair(u"30 Fragen"_s, u"30"_s),
+                                        {u"80"_s, u"50"_s},
+                                        {u"5"_s, u"10"_s},
+                                        {QString(), u"10"_s}}) {
+        dialogs.expectInput(
+                u"Anzahl der gleichzeitig geladenen Fragen und Antworten (10 bis 50):"_s,
+                u"Maximale Fragenzahl"_s, main().questionCountLabel->text(), typed);
+        click(main().questionCountButton);
+        EXPECT_EQ(main().questionCountLabel->text(), stored);
+        EXPECT_EQ(QString::number(choices().size()), stored);
+    }
     startNumberedCatalogue(0);
-    EXPECT_EQ(choices(), QStringList());
-    click(main().workModeButton);
-    EXPECT_EQ(question(), QString());
-    for (QWidget *button : {main().forwardButton, main().backButton, main().workModeButton})
+    for (QWidget *button : {main().workModeButton, main().forwardButton, main().workModeButton})
         click(button);
     expectAllAnsweredMessage();
     click(main().confirmButton); // an empty answer over an empty catalogue is the right one
     EXPECT_EQ(catalogueQuestions().size(), 10);
 }
 
-// Learn mode shows the pairs still to answer in green, pages with wrap-around, ignores Enter
-// and gives the quiz back where it was; "Löschen" brings back the standard pairs.
+// Learn mode shows the pairs still to answer in green, pages, ignores Enter and gives the quiz
+// back where it was; "Löschen" brings back the standard pairs.
 TEST_F(Quiz, LearnModePagesThroughTheRemainingPairs)
 {
     answerRightByKeyboard();
     press(Qt::Key_Insert);
     EXPECT_EQ(main().workModeLabel->text(), u"Lernmodus"_s);
-    EXPECT_EQ(answer(), u"Das sind Halogen-Scheinwerfer."_s);
     EXPECT_TRUE(main().answerDisplay->styleSheet().contains(u"color: #00FF00"_s));
     click(main().backButton);
     EXPECT_EQ(question(),
               u"Mit welcher Maßeinheit werden in Amerika die Flüssigkeiten gemessen?"_s);
     EXPECT_EQ(answer(), u"In Gallonen."_s);
-    press(Qt::Key_Right);
     press(Qt::Key_Return);
-    EXPECT_EQ(counters().mid(3), (QStringList{u"0"_s, u"1"_s}));
-
     press(Qt::Key_Insert);
     EXPECT_EQ(main().workModeLabel->text(), u"Quizmodus"_s);
-    EXPECT_EQ(question(), secondQuestion);
     EXPECT_EQ(answer(), u"Es gibt 12 Windstärken."_s);
-    EXPECT_TRUE(main().answerDisplay->styleSheet().contains(u"color: #FFFFFF"_s));
-
-    press(Qt::Key_Insert);
+    EXPECT_EQ(counters(), (QStringList{u"1"_s, u"9"_s, u"7"_s, u"0"_s, u"1"_s}));
     main().standardNotice->hide();
     click(main().standardQuestionsButton);
     EXPECT_EQ(question(), firstQuestion);
-    EXPECT_EQ(counters().last(), u"0"_s);
-    EXPECT_EQ(catalogueQuestions().size(), 10);
     EXPECT_TRUE(main().standardNotice->isVisible());
 }
 
-// The count is bounded to 10..50 and every answer builds a new practice set.
-TEST_F(Quiz, TheQuestionCountBuildsPracticeSetsOfThatSize)
-{
-    startNumberedCatalogue(60);
-    const std::pair<QString, QString> typedAndStored[] = {
-            {u"30 Fragen"_s, u"30"_s}, {u"80"_s, u"50"_s}, {u"5"_s, u"10"_s}, {QString(), u"10"_s}};
-    for (const auto &[typed, stored] : typedAndStored) {
-        const int reseeds = random.reseeds;
-        dialogs.expectInput(
-                u"Anzahl der gleichzeitig geladenen Fragen und Antworten (10 bis 50):"_s,
-                u"Maximale Fragenzahl"_s, main().questionCountLabel->text(), typed);
-        click(main().questionCountButton);
-        EXPECT_EQ(main().questionCountLabel->text(), stored);
-        EXPECT_EQ(random.reseeds, reseeds + 1);
-        EXPECT_EQ(QString::number(choices().size()), stored);
-    }
-}
-
-// Rounded half up; a rate of nothing shows no box.
-TEST_F(Quiz, TheStatisticsReportEachRate)
+// Rates rounded half up; a rate of nothing shows no box. Only the shown question, exactly,
+// opens the editor.
+TEST_F(Quiz, TheStatisticsAndThePassword)
 {
     main().wrongCountLabel->setText(u"1"_s);
     main().rightCountLabel->setText(u"7"_s);
@@ -141,22 +106,28 @@ TEST_F(Quiz, TheStatisticsReportEachRate)
     click(main().errorRateButton);
     dialogs.expectMessage(u"Deine Lösungsquote beträgt 88 Prozent.\r"_s, u"Lösungsquote"_s);
     click(main().solutionRateButton);
-    main().wrongCountLabel->setText(u"0"_s);
-    click(main().errorRateButton);
     main().rightCountLabel->setText(u"0"_s);
     click(main().solutionRateButton);
+    for (const QString &typed : {u"wie viele windstärken gibt es?"_s, firstQuestion}) {
+        dialogs.expectInput(u"Passwort"_s, u"Bitte eingeben:"_s, QString(), typed);
+        click(main().editorButton);
+        EXPECT_EQ(editor().isVisible(), typed == firstQuestion);
+    }
 }
 
-// F1, the button and a click on the panel; each opening shows the keyboard box first. The
-// panel lies over the question, and lone carriage returns end its lines.
+// F1, the button and a click on the panel; each opening shows the keyboard box first; lone
+// carriage returns end the panel's lines.
 TEST_F(Quiz, TheHelpOpensAndClosesOverTheQuestion)
 {
     QLabel *panel = main().helpPanel;
-    expectKeyboardMessage();
+    for (int i = 0; i < 2; ++i)
+        dialogs.expectMessage(u"Pfeiltasten zum Blättern\rEnter/Return für Eingabe\r"
+                              u"Esc für das Programmende\rIns für den Moduswechsel\r"
+                              u"F1 für dieses Hilfefenster\r"_s,
+                              u"Tastaturbenutzung"_s);
     press(Qt::Key_F1);
     EXPECT_EQ(main().childAt(main().questionDisplay->geometry().center()), panel);
-    EXPECT_TRUE(panel->text().startsWith(u"Dieses Programm benutzt du wie deine Lernkärtchen "
-                                         u"in einem Frage-Antwort-Spiel, nur dass dein Partner"_s));
+    EXPECT_TRUE(panel->text().startsWith(u"Dieses Programm benutzt du wie deine Lernkärtchen"_s));
     EXPECT_TRUE(panel->text().endsWith(
             u"Spaß!\r\r  << Klicke HIER oder auf HILFE, um das Fenster zu schließen >>"_s));
     const int height = panel->heightForWidth(panel->width());
@@ -164,22 +135,10 @@ TEST_F(Quiz, TheHelpOpensAndClosesOverTheQuestion)
     EXPECT_GT(height, panel->heightForWidth(panel->width()));
     press(Qt::Key_F1);
     EXPECT_GE(panel->x(), main().width());
-    expectKeyboardMessage();
     click(main().helpButton);
     EXPECT_EQ(panel->x(), main().questionDisplay->x());
     click(panel);
     EXPECT_GE(panel->x(), main().width());
-}
-
-// Only the shown question, exactly, opens the editor.
-TEST_F(Quiz, ThePasswordIsTheShownQuestion)
-{
-    for (const QString &typed : {u"wie viele windstärken gibt es?"_s, QString(), firstQuestion}) {
-        dialogs.expectInput(u"Passwort"_s, u"Bitte eingeben:"_s, QString(), typed);
-        click(main().editorButton);
-        EXPECT_EQ(editor().isVisible(), typed == firstQuestion);
-        EXPECT_EQ(main().isVisible(), typed != firstQuestion);
-    }
 }
 
 // "Beenden", Escape and the window frame ask first: No leaves everything as it was, Yes ends

@@ -94,18 +94,17 @@ inline void makeLink(const QString &target, const QString &path)
     ASSERT_TRUE(QFile::link(target, path)) << path.toStdString();
 }
 
-// Runs `write` on a disk that is full after 16 bytes of any one file. Tests run as root, where
-// no permission makes a write fail; a file-size limit does. With SIGXFSZ ignored, the write that
-// would cross it fails with EFBIG instead of ending the process.
+// Runs `write` on a disk that is full after 16 bytes of any one file, or as it is when `full` is
+// false. Tests run as root, where no permission makes a write fail; a file-size limit does. With
+// SIGXFSZ ignored, the write that would cross it fails with EFBIG instead of ending the process.
 template<typename Write>
-void onAFullDisk(Write write)
+void onAFullDisk(Write write, bool full = true)
 {
     rlimit previous{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &previous), 0);
-    rlimit full = previous;
-    full.rlim_cur = 16;
+    const rlimit limited{full ? 16 : previous.rlim_cur, previous.rlim_max};
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &full), 0);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
     write();
     setrlimit(RLIMIT_FSIZE, &previous);
     std::signal(SIGXFSZ, previousHandler);
