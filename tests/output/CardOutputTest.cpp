@@ -11,30 +11,17 @@
 
 namespace {
 
-constexpr int printQuestion = MsgBox::YesNo | MsgBox::Critical | MsgBox::DefaultButton2;
-constexpr int printTrouble = MsgBox::OkOnly | MsgBox::Exclamation;
+constexpr int question = MsgBox::YesNo | MsgBox::Critical | MsgBox::DefaultButton2;
+constexpr int trouble = MsgBox::OkOnly | MsgBox::Exclamation;
 
-struct Box
-{
-    const char16_t *prompt, *title;
-    int style = MsgBox::OkOnly;
-    int button = MsgBox::Ok;
-};
-
-const Box frontYes{u"Fragen für Vorderseite drucken?\r", u"Drucken", printQuestion, MsgBox::Yes};
-const Box frontPrinted{u"Die Fragen werden gedruckt.\r", u"Drucken ..."};
-const Box backYes{u"Antworten für Rückseite drucken?\r", u"Drucken", printQuestion, MsgBox::Yes};
-const Box backPrinted{u"Die Antworten werden gedruckt.\r", u"Drucken ..."};
-const Box refused{u"Der Drucker hat den Druckauftrag abgelehnt.\r", u"Drucken", printTrouble};
-const std::vector<Box> bothSides{frontYes, frontPrinted, backYes, backPrinted};
-
-// `permission` is the editor's "Ausdrucken erlauben"; the printer ends its jobs with `outcomes`.
+// `permission` is the editor's "Ausdrucken erlauben"; the printer ends its jobs with `outcomes`;
+// each box is {prompt, title, style, button}.
 struct PrintCase
 {
     const char *name;
     int permission;
     QList<PrintOutcome> outcomes;
-    std::vector<Box> boxes;
+    std::vector<std::tuple<const char16_t *, const char16_t *, int, int>> boxes;
     qsizetype jobs;
 };
 
@@ -46,30 +33,36 @@ TEST_P(CardPrinting, AsksBeforeEachSideAndTellsWhatHappened)
     main().applyStartupSettings(); // no settings file: printing is locked until allowed
     editor().allowPrinting->setValue(GetParam().permission);
     printer.outcomes = GetParam().outcomes;
-    for (const Box &box : GetParam().boxes)
-        dialogs.expectMessage(QString::fromUtf16(box.prompt), QString::fromUtf16(box.title),
-                              box.style, box.button);
+    for (const auto &[prompt, title, style, button] : GetParam().boxes)
+        dialogs.expectMessage(QString::fromUtf16(prompt), QString::fromUtf16(title), style, button);
     click(main().printButton);
     EXPECT_EQ(printer.jobs.size(), GetParam().jobs);
     EXPECT_TRUE(printer.pending.isEmpty());
 }
 
+const auto front =
+        std::tuple(u"Fragen für Vorderseite drucken?\r", u"Drucken", question, MsgBox::Yes);
+const auto frontPrinted =
+        std::tuple(u"Die Fragen werden gedruckt.\r", u"Drucken ...", 0, MsgBox::Ok);
+const auto back =
+        std::tuple(u"Antworten für Rückseite drucken?\r", u"Drucken", question, MsgBox::Yes);
+const auto backPrinted =
+        std::tuple(u"Die Antworten werden gedruckt.\r", u"Drucken ...", 0, MsgBox::Ok);
+
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Answers, CardPrinting, ::testing::Values(
-    PrintCase{"Permission0Locks", 0, {}, {{u"Druckfunktion wurde gesperrt.\r", u"Datei drucken"}}, 0},
-    PrintCase{"Permission1", 1, {}, bothSides, 2},
-    PrintCase{"Permission2", 2, {}, bothSides, 2},
-    PrintCase{"NoAtTheFront", 1, {}, {{frontYes.prompt, u"Drucken", printQuestion, MsgBox::No}}, 0},
-    PrintCase{"NoAtTheBack", 1, {}, {frontYes, frontPrinted, {backYes.prompt, u"Drucken", printQuestion, MsgBox::No}}, 1},
-    PrintCase{"NoPrinter", 1, {PrintOutcome::NoPrinter}, {frontYes, {u"Kein Drucker verfügbar: Es ist kein Standarddrucker eingerichtet.\r", u"Drucken", printTrouble}}, 1},
-    PrintCase{"BackRefused", 1, {PrintOutcome::Done, PrintOutcome::Refused}, {frontYes, frontPrinted, backYes, refused}, 2}),
+    PrintCase{"Permission0Locks", 0, {}, {{u"Druckfunktion wurde gesperrt.\r", u"Datei drucken", 0, MsgBox::Ok}}, 0},
+    PrintCase{"Permission2", 2, {}, {front, frontPrinted, back, backPrinted}, 2},
+    PrintCase{"NoAtTheBack", 1, {}, {front, frontPrinted, {std::get<0>(back), u"Drucken", question, MsgBox::No}}, 1},
+    PrintCase{"NoPrinter", 1, {PrintOutcome::NoPrinter}, {front, {u"Kein Drucker verfügbar: Es ist kein Standarddrucker eingerichtet.\r", u"Drucken", trouble, MsgBox::Ok}}, 1},
+    PrintCase{"BackRefused", 1, {PrintOutcome::Done, PrintOutcome::Refused}, {front, frontPrinted, back, {u"Der Drucker hat den Druckauftrag abgelehnt.\r", u"Drucken", trouble, MsgBox::Ok}}, 2}),
     [](const auto &info) { return std::string(info.param.name); });
 // clang-format on
 
 using Cards = ProgramFixture;
 
 // One card per line in Arial 18, questions on the front and answers on the back line for line,
-// from the front of the catalogue for as many as the choice list offers.
+// from the front of the catalogue for as many as the choice list offers, empty past its end.
 TEST_F(Cards, PrintedAndCopiedFromTheFrontOfTheCatalogue)
 {
     startNumberedCatalogue(25);
@@ -77,16 +70,14 @@ TEST_F(Cards, PrintedAndCopiedFromTheFrontOfTheCatalogue)
         answerRightByKeyboard();
     setCatalogue(catalogueQuestions().mid(0, 2), catalogueAnswers().mid(0, 2));
     editor().allowPrinting->setValue(1);
-    for (const Box &box : bothSides)
-        dialogs.expectMessage(QString::fromUtf16(box.prompt), QString::fromUtf16(box.title),
-                              box.style, box.button);
+    for (const auto &[prompt, title, style, button] : {front, frontPrinted, back, backPrinted})
+        dialogs.expectMessage(QString::fromUtf16(prompt), QString::fromUtf16(title), style, button);
     click(main().printButton);
-    QList<RecordingPrinter::Job> sides(2);
-    for (const QString &text : numbered(u"Frage "_s, 3, 4) + QStringList(8, QString()))
-        sides[0].append({text, 0, u"Arial 18"_s});
-    for (const QString &text : numbered(u"Antwort "_s, 3, 4) + QStringList(8, QString()))
-        sides[1].append({text, 0, u"Arial 18"_s});
-    EXPECT_EQ(printer.jobs, sides);
+    ASSERT_EQ(printer.jobs.size(), 2);
+    EXPECT_EQ(printer.jobs[0].value(1), (RecordingPrinter::Line{u"Frage 4"_s, 0, u"Arial 18"_s}));
+    EXPECT_EQ(printer.jobs[1].value(0), (RecordingPrinter::Line{u"Antwort 3"_s, 0, u"Arial 18"_s}));
+    EXPECT_EQ(printer.jobs[1].value(9), (RecordingPrinter::Line{QString(), 0, u"Arial 18"_s}));
+    EXPECT_EQ(printer.jobs[1].size(), 10);
 
     startNumberedCatalogue(2);
     dialogs.expectMessage(u"Fragen und Antworten wurden kopiert.\r"_s, u"Ablage"_s);
@@ -117,7 +108,6 @@ TEST_F(Cards, TheEditorsLayoutListPrintsAndCopiesTheLayoutDoubleClicked)
     EXPECT_FALSE(list.isVisible());
     EXPECT_EQ(clipboard.calls.last(),
               u"set:Frage 1\r\nFrage 2\r\n\r\nAntwort 1\r\nAntwort 2\r\n"_s);
-
     click(editor().printLayoutButton);
     dialogs.expectMessage(u"Daten werden gedruckt ..."_s, u"Drucken"_s);
     clickRow(list, 0, true);
@@ -126,13 +116,11 @@ TEST_F(Cards, TheEditorsLayoutListPrintsAndCopiesTheLayoutDoubleClicked)
 
 TEST(SystemServices, TheClipboardKeepsLineEndsAndNoPrinterMeansNothingIsSent)
 {
-    QtClipboardService clipboard;
-    clipboard.replaceText(u"Größe\r\nÄpfel\r\n\r\n"_s);
+    QtClipboardService().replaceText(u"Größe\r\nÄpfel\r\n\r\n"_s);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), u"Größe\r\nÄpfel\r\n\r\n"_s);
     if (!QPrinterInfo::defaultPrinter().isNull())
         GTEST_SKIP() << "this machine has a default printer; the test would print on it";
     SystemPrintService printer;
-    printer.setFontName(u"Arial"_s);
     printer.printLineAt(6, u"Welt"_s);
     EXPECT_EQ(printer.endDocument(), PrintOutcome::NoPrinter);
     EXPECT_EQ(printer.endDocument(), PrintOutcome::Done); // the next job starts afresh, empty

@@ -32,28 +32,6 @@ TEST(ListBox, SortedListsFollowGermanOrder)
     EXPECT_EQ(atOnce.text(7) + atOnce.text(-1), QString());
 }
 
-// Code runs the click once for a new row and never for a refused one or a removal; a user's
-// click always runs it.
-TEST(ListBox, SelectionRunsTheClickOnlyForANewRowOrAUsersClick)
-{
-    ListBox list(ListBox::Order::AsAdded);
-    list.setTexts({u"a"_s, u"b"_s, u"c"_s});
-    std::vector<int> seen;
-    QObject::connect(&list, &ListBox::Click, [&] { seen.push_back(list.listIndex()); });
-    for (int row : {2, 2, 3, -2})
-        list.setListIndex(row);
-    list.removeText(0);
-    EXPECT_EQ(list.text(list.listIndex()), u"c"_s);
-    list.removeText(1);
-    EXPECT_EQ(list.listIndex(), -1);
-    list.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&list));
-    for (int click = 0; click < 2; ++click)
-        QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
-                          list.visualRect(list.model()->index(0, 0)).center());
-    EXPECT_EQ(seen, std::vector<int>({2, 0, 0}));
-}
-
 // The way down from the drive's root; a new folder, set from code or double-clicked, runs the
 // change once, a click only marks it; a drive whose last folder is gone is entered at its root.
 TEST(DirListBox, ShowsTheWayDownAndOpensAFolderOnADoubleClick)

@@ -14,7 +14,6 @@ using namespace Qt::StringLiterals;
 
 #include <csignal>
 #include <ostream>
-#include <random>
 
 // Lets failing assertions show texts as text rather than as bytes.
 inline void PrintTo(const QString &text, std::ostream *out)
@@ -45,53 +44,15 @@ inline QStringList numbered(const QString &prefix, int from, int to)
     return texts;
 }
 
-// The catalogue file of the pairs "Frage i" / "Antwort i", i counted from 0.
-inline QByteArray numberedCatalogue(int pairs)
-{
-    QByteArray bytes;
-    for (int i = 0; i < pairs; ++i)
-        bytes += "Frage " + QByteArray::number(i) + "\r\nAntwort " + QByteArray::number(i) + "\r\n";
-    return bytes;
-}
-
 inline QByteArray settingsBytes(const QByteArray &name, const QByteArray &print,
                                 const QByteArray &hide)
 {
     return "[Datei]\r\n" + name + "\r\n[Druck]\r\n" + print + "\r\n[Laden]\r\n" + hide + "\r\n";
 }
 
-// Contents nobody meant as a catalogue: 50 MB of "Lernkärtchen " without a line end, random
-// bytes, and literals with their NUL bytes.
-namespace HostileBytes {
-inline constexpr qsizetype hugeLineLength = 50 * 1000 * 1000;
-inline QByteArray hugeLine()
-{
-    const QByteArray line = QByteArray("Lernk\xE4rtchen ").repeated(hugeLineLength / 13);
-    return line + QByteArray(hugeLineLength - line.size(), 'x');
-}
-inline QByteArray random(std::uint32_t seed, qsizetype count)
-{
-    std::mt19937 generator(seed);
-    QByteArray bytes(count, Qt::Uninitialized);
-    for (char &b : bytes)
-        b = char(generator());
-    return bytes;
-}
-template<std::size_t N>
-QByteArray of(const char (&text)[N])
-{
-    return QByteArray(text, N - 1);
-}
-} // namespace HostileBytes
-
 inline void makeFifo(const QString &path)
 {
     ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0) << path.toStdString();
-}
-
-inline void makeLink(const QString &target, const QString &path)
-{
-    ASSERT_TRUE(QFile::link(target, path)) << path.toStdString();
 }
 
 // Runs `write` on a disk that is full after 16 bytes of any one file, or as it is when `full` is

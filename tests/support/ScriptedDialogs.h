@@ -6,61 +6,56 @@
 
 #include <deque>
 
-// The boxes a test expects, in order, each with the answer it gives. A box that was not
-// expected, or an expected one that never came, fails the test.
+// The boxes a test expects, in order, each with the answer it gives: a button, or a text typed
+// into an input box. A box that was not expected, or an expected one that never came, fails
+// the test.
 class ScriptedDialogs final : public Dialogs
 {
 public:
     ~ScriptedDialogs() override
     {
         EXPECT_TRUE(m_expected.empty())
-                << "never shown: " << m_expected.front().prompt.toStdString();
+                << "never shown: " << m_expected.front().first.toStdString();
     }
 
     void expectMessage(const QString &prompt, const QString &title, int style = MsgBox::OkOnly,
                        int button = MsgBox::Ok)
     {
-        m_expected.push_back({prompt, title, QString::number(style), button, {}});
+        m_expected.push_back({describe(title, prompt, QString::number(style)), {button, {}}});
     }
-    void expectInput(const QString &prompt, const QString &title, const QString &defaultText,
+    void expectInput(const QString &prompt, const QString &title, const QString &proposed,
                      const QString &typed)
     {
-        m_expected.push_back({prompt, title, u"input:"_s + defaultText, MsgBox::Ok, typed});
+        m_expected.push_back(
+                {describe(title, prompt, u"input "_s + proposed), {MsgBox::Ok, typed}});
     }
 
     int messageBox(const QString &prompt, int style, const QString &title) override
     {
-        return take({prompt, title, QString::number(style), MsgBox::Cancel, {}}).button;
+        return take(describe(title, prompt, QString::number(style))).first;
     }
-    QString inputBox(const QString &prompt, const QString &title,
-                     const QString &defaultText) override
+    QString inputBox(const QString &prompt, const QString &title, const QString &proposed) override
     {
-        return take({prompt, title, u"input:"_s + defaultText, MsgBox::Cancel, {}}).typed;
+        return take(describe(title, prompt, u"input "_s + proposed)).second;
     }
 
 private:
-    // `kind`: the style of a message box, or "input:" and the proposed text of an input box.
-    struct Box
+    // The style of a message box, or "input" and the proposed text of an input box.
+    static QString describe(const QString &title, const QString &prompt, const QString &kind)
     {
-        QString prompt, title, kind;
-        int button = MsgBox::Cancel;
-        QString typed;
-    };
-
-    Box take(const Box &shown)
+        return title + u" / "_s + prompt + u" / "_s + kind;
+    }
+    std::pair<int, QString> take(const QString &shown)
     {
         if (m_expected.empty()) {
-            ADD_FAILURE() << "unexpected box: " << shown.title.toStdString() << " / "
-                          << shown.prompt.toStdString();
-            return shown;
+            ADD_FAILURE() << "unexpected box: " << shown.toStdString();
+            return {MsgBox::Cancel, {}};
         }
-        const Box box = m_expected.front();
+        const auto [expected, answer] = m_expected.front();
         m_expected.pop_front();
-        EXPECT_EQ(shown.prompt, box.prompt);
-        EXPECT_EQ(shown.title, box.title);
-        EXPECT_EQ(shown.kind, box.kind) << "the box " << box.prompt.toStdString();
-        return box;
+        EXPECT_EQ(shown, expected);
+        return answer;
     }
 
-    std::deque<Box> m_expected;
+    std::deque<std::pair<QString, std::pair<int, QString>>> m_expected;
 };
