@@ -58,52 +58,46 @@ TEST_F(FileBrowser, ALoadedFileReplacesTheCatalogueAndStartsAPracticeSet)
 }
 
 // Whatever a file has become since it was listed, the browser loads what the reader makes of
-// it and says how many pairs that was; a file that cannot be read says why (`reason`, %1
-// standing for the path); only a complete file names the title.
-struct ContentCase
+// it and says how many pairs that was; a file that cannot be read says why (%1 standing for the
+// path); only a complete file names the title.
+TEST_F(FileBrowser, LoadsWhatTheReaderMakesOfAListedFile)
 {
-    const char *name;
-    void (*change)(const QString &path);
-    const char16_t *reason = nullptr;
-};
-
-class FileContent : public FileBrowser, public ::testing::WithParamInterface<ContentCase>
-{ };
-
-TEST_P(FileContent, LoadsWhatTheReaderAccepts)
-{
-    const QString path = putCatalogue(u"FEIND.TXT"_s, "alt\r\nalt\r\n");
-    main().fileList->setPath(catalogues.path());
-    ASSERT_TRUE(QFile::remove(path));
-    GetParam().change(path);
-    const CatalogueReadResult expected = readCatalogueFile(path);
-    if (GetParam().reason) {
-        EXPECT_EQ(expected.error, QString::fromUtf16(GetParam().reason).arg(path));
-        dialogs.expectMessage(expected.error + u'\r', u"Dateifehler"_s);
+    using Change = void (*)(const QString &path);
+    // clang-format off
+    const std::tuple<const char *, Change, const char16_t *> cases[] = {
+        {"EveryRecordHalfEmpty", [](const QString &path) { putFile(path, "F1\r\n\r\n\r\nA2\r\n"); }, nullptr},
+        {"EndingInsideARecord", [](const QString &path) { putFile(path, "F1\r\nA1\r\nF2\r\n"); }, nullptr},
+        {"Deleted", [](const QString &) {}, u"Die Datei „%1“ wurde nicht gefunden."},
+        {"ReplacedByAFolder", [](const QString &path) { QDir().mkdir(path); }, u"„%1“ ist ein Ordner und keine Datei."},
+        {"ReplacedByAFifo", [](const QString &path) { makeFifo(path); }, u"„%1“ ist keine gewöhnliche Datei."},
+        {"ReplacedByALinkToACharacterDevice", [](const QString &path) { QFile::link(u"/dev/null"_s, path); }, u"„%1“ ist keine gewöhnliche Datei."},
+        {"ReplacedByAFileOver256MiB", [](const QString &path) { putFile(path, ""); QFile::resize(path, qint64(256) * 1024 * 1024 + 1); },
+         u"Die Datei „%1“ ist zu groß für einen Fragenkatalog (mehr als 256 MiB)."}};
+    // clang-format on
+    const QString path = catalogues.filePath(u"FEIND.TXT"_s);
+    for (const auto &[name, change, reason] : cases) {
+        SCOPED_TRACE(name);
+        QFile::remove(path);
+        QDir().rmdir(path);
+        putFile(path, "alt\r\nalt\r\n");
+        main().fileList->setPath(catalogues.path());
+        QFile::remove(path);
+        change(path);
+        const CatalogueReadResult expected = readCatalogueFile(path);
+        EXPECT_EQ(expected.error, reason ? QString::fromUtf16(reason).arg(path) : QString());
+        if (reason)
+            dialogs.expectMessage(expected.error + u'\r', u"Dateifehler"_s);
+        expectCountMessage(expected.pairs.questions.size(), u"FEIND.TXT"_s);
+        clickFile(u"FEIND.TXT"_s);
+        EXPECT_EQ(catalogueQuestions(), expected.pairs.questions);
+        EXPECT_EQ(catalogueAnswers(), expected.pairs.answers);
+        EXPECT_EQ(choices().size(), std::min<qsizetype>(expected.pairs.questions.size(), 10));
+        EXPECT_EQ(main().lastChoiceRowLabel->text(), QString::number(choices().size() - 1));
+        EXPECT_EQ(question(), expected.pairs.questions.value(0));
+        EXPECT_EQ(main().windowTitle().endsWith(u"( FEIND.TXT )"_s),
+                  expected.outcome == ReadOutcome::Complete);
     }
-    expectCountMessage(expected.pairs.questions.size(), u"FEIND.TXT"_s);
-    clickFile(u"FEIND.TXT"_s);
-    EXPECT_EQ(catalogueQuestions(), expected.pairs.questions);
-    EXPECT_EQ(catalogueAnswers(), expected.pairs.answers);
-    EXPECT_EQ(choices().size(), std::min<qsizetype>(expected.pairs.questions.size(), 10));
-    EXPECT_EQ(main().lastChoiceRowLabel->text(), QString::number(choices().size() - 1));
-    EXPECT_EQ(question(), expected.pairs.questions.value(0));
-    EXPECT_EQ(main().windowTitle().endsWith(u"( FEIND.TXT )"_s),
-              expected.outcome == ReadOutcome::Complete);
 }
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Files, FileContent, ::testing::Values(
-    ContentCase{"EveryRecordHalfEmpty", [](const QString &path) { putFile(path, "F1\r\n\r\n\r\nA2\r\n"); }},
-    ContentCase{"EndingInsideARecord", [](const QString &path) { putFile(path, "F1\r\nA1\r\nF2\r\n"); }},
-    ContentCase{"Deleted", [](const QString &) {}, u"Die Datei „%1“ wurde nicht gefunden."},
-    ContentCase{"ReplacedByAFolder", [](const QString &path) { QDir().mkdir(path); }, u"„%1“ ist ein Ordner und keine Datei."},
-    ContentCase{"ReplacedByAFifo", [](const QString &path) { makeFifo(path); }, u"„%1“ ist keine gewöhnliche Datei."},
-    ContentCase{"ReplacedByALinkToACharacterDevice", [](const QString &path) { QFile::link(u"/dev/null"_s, path); }, u"„%1“ ist keine gewöhnliche Datei."},
-    ContentCase{"ReplacedByAFileOver256MiB", [](const QString &path) { putFile(path, ""); QFile::resize(path, qint64(256) * 1024 * 1024 + 1); },
-                u"Die Datei „%1“ ist zu groß für einen Fragenkatalog (mehr als 256 MiB)."}),
-    [](const auto &info) { return std::string(info.param.name); });
-// clang-format on
 
 // Only what leads to a regular file is offered; "Laufwerke abblenden" (1, the default) shows the
 // file list alone; a drive that cannot be entered is reported and left, another shows its
@@ -134,6 +128,8 @@ TEST_F(FileBrowser, OnlyRegularFilesAreOfferedAndTheDriveListFollowsTheDrive)
     drives->setCurrentIndex(drives->findData(catalogues.path()));
     EXPECT_EQ(main().folderList->path(), catalogues.path());
     EXPECT_EQ(main().fileList->texts(), QStringList({u"GUT.TXT"_s, u"ZEIGER.TXT"_s}));
+    drives->setDrives({});
+    EXPECT_EQ(drives->currentData().toString(), catalogues.path()); // the chosen drive stays
 }
 
 } // namespace

@@ -40,7 +40,7 @@ TEST_F(Quiz, TheStandardQuestionsAnsweredToTheEndStartOver)
     EXPECT_DOUBLE_EQ(main().progressBar->widthTwips(), 75 + 890);
     for (int i = 0; i < 8; ++i)
         answerRightByKeyboard();
-    expectAllAnsweredMessage();
+    dialogs.expectMessage(u"Es wurden alle Fragen beantwortet.\r"_s, u"Fragekatalog"_s);
     main().wrongCountLabel->setText(u"0"_s);
     answerRightByKeyboard();
     expectTheStandardQuizFromItsStart(*this);

@@ -130,10 +130,6 @@ public:
                 u"Datensätze dieser Datei:   %1\rProgrammvoreinstellung:   10\r"_s.arg(pairs),
                 title);
     }
-    void expectAllAnsweredMessage()
-    {
-        dialogs.expectMessage(u"Es wurden alle Fragen beantwortet.\r"_s, u"Fragekatalog"_s);
-    }
 
     QTemporaryDir workDir;
     QTemporaryDir catalogues;
