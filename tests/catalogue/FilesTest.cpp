@@ -125,24 +125,19 @@ TEST(CatalogueFile, TheExampleCataloguesReadCompletelyWithoutRepeatsAndWriteBack
     }
 }
 
-// 50 MB of "Lernkärtchen " without a line end make one question; a file over 256 MiB is met
-// through the file browser.
-TEST(CatalogueFile, ALineOf50MBIsKeptWhole)
-{
-    const QByteArray line = QByteArray("Lernk\xE4rtchen ").repeated(4 * 1000 * 1000) + "x";
-    const CatalogueReadResult read = parseCatalogue(line + "\r\nAntwort\r\n");
-    ASSERT_EQ(read.pairs.questions.size(), 1);
-    EXPECT_EQ(read.pairs.questions[0].size(), line.size());
-    EXPECT_EQ(read.pairs.questions[0].first(13) + read.pairs.questions[0].back(),
-              u"Lernkärtchen x"_s);
-}
-
-TEST(WholeFileReading, ReadsAFileOfExactlyTheLimitAndRefusesOneByteMore)
+// 50 MB of "Lernkärtchen " without a line end make one question; a file of exactly the limit
+// is read, one byte more is not (a file over 256 MiB is met through the file browser).
+TEST(CatalogueFile, ALineOf50MBIsKeptWholeAndTheSizeLimitIsExact)
 {
     QTemporaryDir dir;
     putFile(dir.filePath(u"zehn"_s), "0123456789");
     EXPECT_EQ(readWholeFile(dir.filePath(u"zehn"_s), 10).bytes, QByteArray("0123456789"));
     EXPECT_EQ(readWholeFile(dir.filePath(u"zehn"_s), 9).status, WholeFileRead::Status::TooLarge);
+    const QByteArray line = QByteArray("Lernk\xE4rtchen ").repeated(4 * 1000 * 1000) + "x";
+    const CatalogueReadResult read = parseCatalogue(line + "\r\nAntwort\r\n");
+    EXPECT_EQ(read.pairs.questions.value(0).size(), line.size());
+    EXPECT_EQ(read.pairs.questions.value(0).left(13) + read.pairs.questions.value(0).right(1),
+              u"Lernkärtchen x"_s);
 }
 
 // One of the program's writes, with the name of the file it replaces.
@@ -163,7 +158,7 @@ const Writer writers[] = {
 // clang-format on
 
 // Where a write goes and what it must say: "{dir}" stands for the test's folder, "{file}" for
-// the writer's file name. "NoFault" writes where there is room.
+// the writer's file name.
 struct Fault
 {
     const char *name;
@@ -175,7 +170,6 @@ const QString overLongName = QString(252, u'K') + u".TXT"_s; // one byte over th
 
 // clang-format off
 const Fault faults[] = {
-    {"NoFault", u"{dir}/{file}"_s, QString(), false},
     {"FullDisk", u"{dir}/{file}"_s, u"Die Datei „{dir}/{file}“ konnte nicht vollständig geschrieben werden."_s, true},
     {"FolderInTheFilesPlace", u"{dir}/ORDNER"_s, u"„{dir}/ORDNER“ ist ein Ordner und keine Datei."_s, false},
     {"MissingFolder", u"{dir}/FEHLT/{file}"_s, u"Den Ordner „{dir}/FEHLT“ gibt es nicht."_s, false},
@@ -199,7 +193,7 @@ class DiskFaults : public testing::TestWithParam<std::tuple<Writer, Fault>>
 { };
 
 // A failed write keeps the old file byte for byte, nothing else appears, and the failure
-// comes back with its German reason; a write with room replaces the file and nothing else.
+// comes back with its German reason.
 TEST_P(DiskFaults, KeepTheOldFileAndReportTheFailure)
 {
     const Writer &writer = std::get<0>(GetParam());
@@ -212,15 +206,12 @@ TEST_P(DiskFaults, KeepTheOldFileAndReportTheFailure)
     const QString file = fill(u"{dir}/{file}"_s);
     putFile(file, "alte Frage\r\nalte Antwort\r\n");
     ASSERT_TRUE(QDir(dir.path()).mkpath(u"ORDNER/BLEIBT"_s));
-    QMap<QString, QByteArray> expected = snapshot(dir.path());
+    const QMap<QString, QByteArray> expected = snapshot(dir.path());
 
     WriteResult written;
     onAFullDisk([&] { written = writer.write(fill(fault.target)); }, fault.fullDisk);
-    EXPECT_EQ(written.ok, fault.reason.isEmpty());
+    EXPECT_FALSE(written.ok);
     EXPECT_EQ(written.error, fill(fault.reason));
-    if (written.ok) { // the file was replaced, and nothing else
-        EXPECT_NE(std::exchange(expected[file], fileBytes(file)), fileBytes(file));
-    }
     EXPECT_EQ(snapshot(dir.path()), expected) << "a file appeared, went or changed";
 }
 
@@ -252,12 +243,10 @@ TEST_P(SettingsParsing, GivesTheseSettings)
 INSTANTIATE_TEST_SUITE_P(Fields, SettingsParsing, testing::Values(
     SettingsCase{"AsWritten", settingsBytes("TIERE.TXT", " 1 ", " 0 "), {u"TIERE.TXT"_s, 1, 0}},
     SettingsCase{"EmptyFile", "", defaults},
-    SettingsCase{"OnlyTwoLinesGiveDefaultsForTheNameToo", "[Datei]\r\nTIERE.TXT\r\n", defaults},
     SettingsCase{"Line4Holding3", settingsBytes("TIERE.TXT", " 3 ", " 0 "), defaults},
     SettingsCase{"CommaInTheNameShiftsTheFields", settingsBytes("A,B.TXT", " 1 ", " 0 "), defaults},
     SettingsCase{"QuotedNameKeepsItsCommaAndDropsTheRest", settingsBytes("  \"A,B.TXT\"xy", " 1 ", " 0 "), {u"A,B.TXT"_s, 1, 0}},
     SettingsCase{"ValuesAreTakenByPositionNotByName", "x\r\nTIERE.TXT\r\ny\r\n 1 \r\nz\r\n 0", {u"TIERE.TXT"_s, 1, 0}},
-    SettingsCase{"CommasSeparateFieldsOnOneLine", "[Datei],TIERE.TXT,[Druck], 1 ,[Laden], 0\n", {u"TIERE.TXT"_s, 1, 0}},
     SettingsCase{"EmptyNumberIsZero", settingsBytes("\xC4PFEL.TXT", "", "   "), {u"ÄPFEL.TXT"_s, 0, 0}},
     SettingsCase{"NumberThatIsNoNumber", settingsBytes("TIERE.TXT", " eins ", " 0 "), defaults},
     SettingsCase{"NotANumberLiteral", settingsBytes("TIERE.TXT", " nan ", " 0 "), defaults},
@@ -268,17 +257,14 @@ INSTANTIATE_TEST_SUITE_P(Fields, SettingsParsing, testing::Values(
     [](const auto &info) { return std::string(info.param.name); });
 // clang-format on
 
-TEST(SettingsFile, WritesSixLinesThatReadBackAsWritten)
+// Six lines that read back as written; a file over 1 MiB gives the defaults though it starts well.
+TEST(SettingsFile, WritesSixLinesAndReadsAtMost1MiB)
 {
     EXPECT_EQ(serializeSettings(defaults),
               QByteArray("[Datei]\r\n\r\n[Druck]\r\n 0 \r\n[Laden]\r\n 1 \r\n"));
     for (const Settings &settings :
          {Settings{u"ŁÓDŹ.TXT"_s, 1, 0}, Settings{u"\tA,B .TXT "_s, 2, 2}})
         EXPECT_EQ(parseSettings(serializeSettings(settings)), settings);
-}
-
-TEST(SettingsFile, AFileOver1MiBGivesTheDefaultsThoughItStartsWell)
-{
     QTemporaryDir dir;
     const QString path = dir.filePath(u"ZELMERK.INI"_s);
     putFile(path, settingsBytes("TIERE.TXT", " 1 ", " 0 "));

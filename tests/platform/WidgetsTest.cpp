@@ -29,12 +29,11 @@ TEST(ListBox, SortedListsFollowGermanOrder)
     atOnce.addTexts(texts.mid(0, 3));
     atOnce.addTexts(texts.mid(3));
     EXPECT_EQ(atOnce.texts(), oneByOne.texts());
-    EXPECT_EQ(atOnce.text(7) + atOnce.text(-1), QString());
 }
 
-// The way down from the drive's root; a new folder, set from code or double-clicked, runs the
-// change once, a click only marks it; a drive whose last folder is gone is entered at its root.
-TEST(DirListBox, ShowsTheWayDownAndOpensAFolderOnADoubleClick)
+// A new folder, set from code or double-clicked, runs the change once, a click only marks it; a
+// drive whose last folder is gone is entered at its root.
+TEST(DirListBox, OpensAFolderOnADoubleClick)
 {
     QTemporaryDir folder;
     ASSERT_TRUE(QDir(folder.path()).mkpath(u"b/innen"_s) && QDir(folder.path()).mkpath(u"A"_s));
@@ -44,10 +43,6 @@ TEST(DirListBox, ShowsTheWayDownAndOpensAFolderOnADoubleClick)
     EXPECT_TRUE(folders.setPath(folder.path() + u"/"_s));
     EXPECT_FALSE(folders.setPath(folder.filePath(u"gibt es nicht"_s)));
     EXPECT_EQ(changes.count(), 1);
-    const QTreeWidgetItem *top = folders.currentItem();
-    while (top->parent())
-        top = top->parent();
-    EXPECT_EQ(top->text(0), driveOf(folder.path()));
     folders.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&folders));
     const QPoint b = folders.visualItemRect(folders.currentItem()->child(1)).center();

@@ -27,29 +27,18 @@ class ProgramFixture : public ::testing::Test
 protected:
     void SetUp() override
     {
-        m_previousDir = QDir::currentPath();
-        QDir::setCurrent(workDir.path());
+        QDir::setCurrent(workDir.path()); // the next test sets its own
         prepareWorkDir();
         program = std::make_unique<Program>(Services{dialogs, random, printer, clipboard});
         program->start();
-    }
-    void TearDown() override
-    {
-        program.reset();
-        QDir::setCurrent(m_previousDir);
     }
     // Runs before the program starts, in its working folder: the files a test wants there.
     virtual void prepareWorkDir() { }
 
 public:
-    QString putCatalogue(const QString &name, const QByteArray &bytes)
-    {
-        putFile(catalogues.filePath(name), bytes);
-        return catalogues.filePath(name);
-    }
     QStringList workDirEntries() const
     {
-        return QDir(workDir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        return QDir(workDir.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
     }
     // Lets the one-shot start-up timer run, as the event loop would 100 ms after start-up.
     void runStartupTimer()
@@ -137,8 +126,5 @@ public:
     SequenceRandom random;
     RecordingPrinter printer;
     RecordingClipboard clipboard;
-    std::unique_ptr<Program> program;
-
-private:
-    QString m_previousDir;
+    std::unique_ptr<Program> program; // last: it goes before the services it uses
 };
