@@ -187,7 +187,7 @@ bool click(QWidget &widget, QPoint at, bool twice = false)
 QString clickOneOf(const std::vector<QWidget *> &controls)
 {
     QWidget *control = dice.pick(controls);
-    const QString name = control->toolTip() + control->accessibleName();
+    const QString name = control->objectName() + u" "_s + control->toolTip();
     return click(*control, control->rect().center()) ? u"click "_s + name : QString();
 }
 
