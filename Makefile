@@ -29,7 +29,7 @@ sanitize: deps
 		-DMERKBOLD_SANITIZE=ON >/dev/null
 	@cmake --build $(SANITIZE_DIR) -j $(JOBS)
 
-FORMATTED = $(shell find src tests bench fuzz tools -name '*.cpp' -o -name '*.h')
+FORMATTED = $(shell find src tests soak bench fuzz tools -name '*.cpp' -o -name '*.h')
 
 format:
 	@clang-format -i $(FORMATTED)
@@ -60,9 +60,11 @@ fuzz: sanitize
 			|| exit 1; \
 	done
 
-# A million random user actions on the real windows; MERKBOLD_SOAK_SEED=<seed> replays a run.
+# Random user actions on the real windows, a million unless MERKBOLD_SOAK_ACTIONS says otherwise
+# (on the command line or in the environment); MERKBOLD_SOAK_SEED=<seed> replays a run.
+MERKBOLD_SOAK_ACTIONS ?= 1000000
 soak: build
-	@QT_QPA_PLATFORM=offscreen MERKBOLD_SOAK_ACTIONS=1000000 $(BUILD_DIR)/tests/soak/soak_tests
+	@QT_QPA_PLATFORM=offscreen MERKBOLD_SOAK_ACTIONS=$(MERKBOLD_SOAK_ACTIONS) $(BUILD_DIR)/soak/merkbold_soak
 
 package: build
 	@cd $(BUILD_DIR) && cpack -G DEB

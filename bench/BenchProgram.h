@@ -6,9 +6,8 @@
 #include "editor/EditorWindow.h"
 #include "services/Dialogs.h"
 #include "services/RandomSource.h"
-#include "support/RecordingClipboard.h"
+#include "support/Doubles.h"
 #include "support/RecordingSpeech.h"
-#include "support/RecordingPrinter.h"
 
 #include <QTemporaryDir>
 #include <memory>

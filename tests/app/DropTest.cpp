@@ -31,9 +31,11 @@ class Dropping : public ProgramFixture, public ::testing::WithParamInterface<Dro
 TEST_P(Dropping, LoadsOneCatalogueOrInTheEditorAWordListAndRefusesTheRest)
 {
     const DropCase &drop = GetParam();
-    putCatalogue(u"Drei.txt"_s, numberedCatalogue(3));
-    putCatalogue(u"Liste.csv"_s, "Frage 0;Antwort 0\r\nFrage 1;Antwort 1\r\n");
-    putCatalogue(u"Handbuch.PDF"_s, numberedCatalogue(1));
+    const QByteArray three =
+            "Frage 0\r\nAntwort 0\r\nFrage 1\r\nAntwort 1\r\nFrage 2\r\nAntwort 2\r\n";
+    putFile(catalogues.filePath(u"Drei.txt"_s), three);
+    putFile(catalogues.filePath(u"Liste.csv"_s), "Frage 0;Antwort 0\r\nFrage 1;Antwort 1\r\n");
+    putFile(catalogues.filePath(u"Handbuch.PDF"_s), three);
     ASSERT_TRUE(QDir(catalogues.path()).mkdir(u"ORDNER.TXT"_s));
     runStartupTimer();
     const bool onEditor = drop.over != Over::FileBrowser;

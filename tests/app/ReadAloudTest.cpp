@@ -27,7 +27,6 @@ TEST_F(ReadAloud, AClickOnEitherDisplayReadsExactlyItsText)
 
 TEST_F(ReadAloud, TheNoticeKeepsItsOwnClick)
 {
-    showCatalogues();
     click(main().standardNotice);
     EXPECT_TRUE(speech.said.isEmpty());
     EXPECT_TRUE(main().fileBrowser->isVisible());

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogue/DroppedFile.h"
 
-#include "support/QtPrinters.h"
+#include "support/Files.h"
 
 #include <QDir>
 #include <QTemporaryDir>

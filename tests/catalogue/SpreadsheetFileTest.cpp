@@ -2,8 +2,7 @@
 // Word lists from spreadsheet programs: separators, quotes, row ends and encodings.
 #include "catalogue/SpreadsheetFile.h"
 
-#include "TestFiles.h"
-#include "support/QtPrinters.h"
+#include "support/Files.h"
 
 #include <QTemporaryDir>
 

@@ -28,7 +28,7 @@ protected:
 
 TEST_F(EditorVisit, LeavingWithTheCatalogueInLearnModeShowsTheFirstPairWhole)
 {
-    loadNumberedCatalogue(4);
+    startNumberedCatalogue(4);
     press(Qt::Key_Insert); // learn mode, at pair 0
     press(Qt::Key_Right);
     press(Qt::Key_Right);
@@ -59,7 +59,7 @@ TEST_F(EditorVisit, APairLongerThanQtsDefaultLimitIsTakenInWhole)
     const QString longQuestion = QString(40000, u'x');
     setCatalogue({longQuestion}, {u"Antwort"_s});
     enterEditor();
-    doubleClickRow(*editor().questionList, 0);
+    clickRow(*editor().questionList, 0, true);
     EXPECT_EQ(editor().questionInput->text(), longQuestion);
 }
 

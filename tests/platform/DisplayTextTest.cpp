@@ -4,7 +4,7 @@
 #include "platform/BoundedLabel.h"
 #include "platform/DisplayText.h"
 #include "platform/ListBox.h"
-#include "support/QtPrinters.h"
+#include "support/Files.h"
 
 #include <QImage>
 #include <gtest/gtest.h>

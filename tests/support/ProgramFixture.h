@@ -1,27 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "QtPrinters.h"
-#include "RecordingClipboard.h"
-#include "RecordingPrinter.h"
+#include "Doubles.h"
 #include "RecordingSpeech.h"
 #include "ScriptedDialogs.h"
-#include "SequenceRandom.h"
 #include "app/MainWindow.h"
 #include "app/Program.h"
-#include "catalogue/TestFiles.h"
 #include "editor/EditorWindow.h"
+#include "platform/CheckBox.h"
 #include "platform/DirListBox.h"
-#include "platform/ListBox.h"
+#include "platform/FileListBox.h"
 #include "platform/PictureButton.h"
+#include "platform/Shape.h"
+#include "session/QuizProcedures.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 #include <memory>
 
 // A whole program as a user meets it, with scripted boxes, a predictable random source, a
@@ -31,43 +29,19 @@ class ProgramFixture : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(workDir.isValid());
-        ASSERT_TRUE(catalogues.isValid());
-        m_previousDir = QDir::currentPath();
-        QDir::setCurrent(workDir.path());
+        QDir::setCurrent(workDir.path()); // the next test sets its own
         prepareWorkDir();
         program = std::make_unique<Program>(Services{dialogs, random, printer, clipboard, speech});
         program->start();
     }
-
-    void TearDown() override
-    {
-        program.reset();
-        QDir::setCurrent(m_previousDir);
-    }
-
     // Runs before the program starts, in its working folder: the files a test wants there.
     virtual void prepareWorkDir() { }
 
 public:
-    void writeWorkFile(const QString &name, const QByteArray &bytes)
-    {
-        putFile(workDir.filePath(name), bytes);
-    }
     QStringList workDirEntries() const
     {
-        return QDir(workDir.path())
-                .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        return QDir(workDir.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
     }
-
-    QString putCatalogue(const QString &name, const QByteArray &bytes)
-    {
-        putFile(catalogues.filePath(name), bytes);
-        return catalogues.filePath(name);
-    }
-    // The main window's folder list goes to the catalogues; its file list follows.
-    void showCatalogues() { main().folderList->setPath(catalogues.path()); }
-
     // Lets the one-shot start-up timer run, as the event loop would 100 ms after start-up.
     void runStartupTimer()
     {
@@ -80,19 +54,16 @@ public:
     // A key as the user presses it: it goes to whatever has the focus in the main window.
     void press(Qt::Key key)
     {
-        QWidget *target = main().focusWidget() ? main().focusWidget() : &main();
-        QTest::keyClick(target, key);
+        QTest::keyClick(main().focusWidget() ? main().focusWidget() : &main(), key);
     }
-
     void click(QWidget *widget) { QTest::mouseClick(widget, Qt::LeftButton); }
-    void clickRow(ListBox &list, int row)
+    void clickRow(ListBox &list, qsizetype row, bool twice = false)
     {
-        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, rowCentre(list, row));
-    }
-    void doubleClickRow(ListBox &list, int row)
-    {
-        clickRow(list, row);
-        QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, rowCentre(list, row));
+        list.doItemsLayout();
+        const QPoint centre = list.visualRect(list.model()->index(int(row), 0)).center();
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, centre);
+        if (twice)
+            QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, centre);
     }
 
     QString question() { return main().questionDisplay->text(); }
@@ -108,65 +79,47 @@ public:
                 main().browsePositionLabel->text(), main().wrongCountLabel->text(),
                 main().rightCountLabel->text()};
     }
-    // The selected rows of the catalogue's two lists and of the choice list.
-    std::vector<int> listSelections()
-    {
-        return {editor().questionList->listIndex(), editor().answerList->listIndex(),
-                main().choiceList->listIndex()};
-    }
-    QStringList sortedChoices()
-    {
-        QStringList texts = choices();
-        texts.sort();
-        return texts;
-    }
 
     void setCatalogue(const QStringList &questions, const QStringList &answers)
     {
         editor().questionList->setTexts(questions);
         editor().answerList->setTexts(answers);
     }
-    // "Frage i" / "Antwort i" for i from 0.
-    void loadNumberedCatalogue(int pairs)
+    // "Frage i" / "Antwort i" for i from 0, and a practice set from them.
+    void startNumberedCatalogue(int pairs)
     {
-        setCatalogue(numbered(QStringLiteral("Frage "), 0, pairs - 1),
-                     numbered(QStringLiteral("Antwort "), 0, pairs - 1));
+        setCatalogue(numbered(u"Frage "_s, 0, pairs - 1), numbered(u"Antwort "_s, 0, pairs - 1));
+        QuizProcedures::buildPracticeSet(*program);
     }
-
     // Pages with the arrow keys until the right answer is shown, then confirms with Enter.
     void answerRightByKeyboard()
     {
-        const QString right = editor().answerList->text(0);
-        for (int step = 0; step <= main().choiceList->count() && answer() != right; ++step)
+        for (int step = 0; step <= main().choiceList->count() && answer() != catalogueAnswers()[0];
+             ++step)
             press(Qt::Key_Right);
-        ASSERT_EQ(answer(), right);
         press(Qt::Key_Return);
     }
 
-    // The boxes that several windows show.
-    void expectCountMessage(int pairs, const QString &title)
+    // The editor as the password opens it; a file loaded there as a user does it.
+    void openEditor()
+    {
+        main().hide();
+        editor().show();
+        editor().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&editor()));
+    }
+    void loadInEditor(const QString &folder, const QString &name)
+    {
+        editor().folderList->setPath(folder);
+        click(editor().fileMenuButton);
+        clickRow(*editor().fileList, editor().fileList->texts().indexOf(name), true);
+    }
+
+    void expectCountMessage(qsizetype pairs, const QString &title)
     {
         dialogs.expectMessage(
-                QStringLiteral("Datensätze dieser Datei:   %1\rProgrammvoreinstellung:   10\r")
-                        .arg(pairs),
+                u"Datensätze dieser Datei:   %1\rProgrammvoreinstellung:   10\r"_s.arg(pairs),
                 title);
-    }
-    void expectWrongAnswerMessage()
-    {
-        dialogs.expectMessage(QStringLiteral("Leider falsch, versuch's nochmal!\r"),
-                              QStringLiteral("F e h l e r"));
-    }
-    void expectAllAnsweredMessage()
-    {
-        dialogs.expectMessage(QStringLiteral("Es wurden alle Fragen beantwortet.\r"),
-                              QStringLiteral("Fragekatalog"));
-    }
-    void expectKeyboardMessage()
-    {
-        dialogs.expectMessage(QStringLiteral("Pfeiltasten zum Blättern\rEnter/Return für Eingabe\r"
-                                             "Esc für das Programmende\rIns für den Moduswechsel\r"
-                                             "F1 für dieses Hilfefenster\r"),
-                              QStringLiteral("Tastaturbenutzung"));
     }
 
     QTemporaryDir workDir;
@@ -176,15 +129,5 @@ public:
     RecordingPrinter printer;
     RecordingClipboard clipboard;
     RecordingSpeech speech;
-    std::unique_ptr<Program> program;
-
-private:
-    static QPoint rowCentre(ListBox &list, int row)
-    {
-        EXPECT_GE(row, 0) << "no such row";
-        list.doItemsLayout();
-        return list.visualRect(list.model()->index(row, 0)).center();
-    }
-
-    QString m_previousDir;
+    std::unique_ptr<Program> program; // last: it goes before the services it uses
 };

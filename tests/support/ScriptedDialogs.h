@@ -1,94 +1,74 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "Files.h"
 #include "services/Dialogs.h"
 
-#include <QString>
 #include <deque>
-#include <gtest/gtest.h>
 
-// The boxes a test expects, in order, each with the answer it gives. A box that was not
-// expected, or an expected one that never came, fails the test.
+// The boxes a test expects, in order, each with the answer it gives: a button, or a text typed
+// into an input box. A box that was not expected, or an expected one that never came, fails
+// the test.
 class ScriptedDialogs final : public Dialogs
 {
 public:
     ~ScriptedDialogs() override
     {
-        EXPECT_TRUE(allShown()) << m_expected.size() << " box(es) never shown, the first: "
-                                << m_expected.front().prompt.toStdString();
+        EXPECT_TRUE(m_expected.empty())
+                << "never shown: " << m_expected.front().first.toStdString();
     }
 
     void expectMessage(const QString &prompt, const QString &title, int style = MsgBox::OkOnly,
                        int button = MsgBox::Ok)
     {
-        m_expected.push_back({Kind::Message, prompt, title, style, button, {}, {}});
+        m_expected.push_back({describe(title, prompt, QString::number(style)), {button, {}}});
     }
-
-    void expectInput(const QString &prompt, const QString &title, const QString &defaultText,
+    void expectInput(const QString &prompt, const QString &title, const QString &proposed,
                      const QString &typed)
     {
-        m_expected.push_back({Kind::Input, prompt, title, 0, MsgBox::Ok, defaultText, typed});
+        m_expected.push_back(
+                {describe(title, prompt, u"input "_s + proposed), {MsgBox::Ok, typed}});
     }
-
     // `chosen` is "" for a cancelled dialog.
     void expectSaveFile(const QString &title, const QString &proposedPath, const QString &filter,
                         const QString &chosen)
     {
-        m_expected.push_back({Kind::SaveFile, proposedPath, title, 0, MsgBox::Ok, filter, chosen});
+        m_expected.push_back(
+                {describe(title, proposedPath, u"save "_s + filter), {MsgBox::Ok, chosen}});
     }
 
     int messageBox(const QString &prompt, int style, const QString &title) override
     {
-        const Box box = take(Kind::Message, prompt, title);
-        EXPECT_EQ(box.style, style) << "style of the box " << prompt.toStdString();
-        return box.button;
+        return take(describe(title, prompt, QString::number(style))).first;
     }
-
-    QString inputBox(const QString &prompt, const QString &title,
-                     const QString &defaultText) override
+    QString inputBox(const QString &prompt, const QString &title, const QString &proposed) override
     {
-        const Box box = take(Kind::Input, prompt, title);
-        EXPECT_EQ(box.defaultText, defaultText);
-        return box.typed;
+        return take(describe(title, prompt, u"input "_s + proposed)).second;
     }
-
     QString saveFileName(const QString &title, const QString &proposedPath,
                          const QString &filter) override
     {
-        const Box box = take(Kind::SaveFile, proposedPath, title);
-        EXPECT_EQ(box.defaultText, filter);
-        return box.typed;
+        return take(describe(title, proposedPath, u"save "_s + filter)).second;
     }
-
-    bool allShown() const { return m_expected.empty(); }
 
 private:
-    enum class Kind { Message, Input, SaveFile };
-
-    // A save dialog keeps its proposed path as prompt, its filter as defaultText and the path
-    // chosen as typed.
-    struct Box
+    // The style of a message box, "input" and the proposed text of an input box, or "save" and
+    // the filter of a save dialog.
+    static QString describe(const QString &title, const QString &prompt, const QString &kind)
     {
-        Kind kind;
-        QString prompt, title;
-        int style, button;
-        QString defaultText, typed;
-    };
-
-    Box take(Kind kind, const QString &prompt, const QString &title)
+        return title + u" / "_s + prompt + u" / "_s + kind;
+    }
+    std::pair<int, QString> take(const QString &shown)
     {
         if (m_expected.empty()) {
-            ADD_FAILURE() << "unexpected box: " << title.toStdString() << " / "
-                          << prompt.toStdString();
-            return {kind, prompt, title, 0, MsgBox::Cancel, {}, {}};
+            ADD_FAILURE() << "unexpected box: " << shown.toStdString();
+            return {MsgBox::Cancel, {}};
         }
-        const Box box = m_expected.front();
+        const auto [expected, answer] = m_expected.front();
         m_expected.pop_front();
-        EXPECT_EQ(box.kind, kind) << "another kind of box came: " << title.toStdString();
-        EXPECT_EQ(box.prompt, prompt);
-        EXPECT_EQ(box.title, title);
-        return box;
+        EXPECT_EQ(shown, expected);
+        return answer;
     }
 
-    std::deque<Box> m_expected;
+    std::deque<std::pair<QString, std::pair<int, QString>>> m_expected;
 };

@@ -1,0 +1,159 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window's journeys: a practice set answered to its end, learn mode, the question
+// count, the statistics, the help, the password to the editor, and quitting.
+#include "support/ProgramFixture.h"
+
+#include "app/HelpPanel.h"
+
+#include "desktop/QtDialogs.h"
+
+namespace {
+
+const QString firstQuestion = u"Wie viele Windstärken gibt es?"_s;
+
+using Quiz = ProgramFixture;
+
+// The state at start-up, and again after the whole catalogue was answered: the choices sorted.
+void expectTheStandardQuizFromItsStart(ProgramFixture &t)
+{
+    EXPECT_EQ(t.question() + u" / "_s + t.answer(), firstQuestion + u" / Als Orkan."_s);
+    EXPECT_EQ(t.counters(), (QStringList{u"0"_s, u"9"_s, u"0"_s, u"0"_s, u"0"_s}));
+    EXPECT_EQ(t.choices().last(), u"Ruvero Vovor"_s);
+    EXPECT_DOUBLE_EQ(t.main().progressBar->widthTwips(), 75);
+}
+
+// Paging wraps around; only the exact text is right: a wrong one is reported and counted, a
+// right one moves on, keeps the shown answer and lengthens the bar; keys without a use do
+// nothing (Qt's "+" carries Execute's number). Learn mode gives the quiz back where it was;
+// "Löschen" brings back the standard pairs.
+TEST_F(Quiz, TheStandardQuestionsAnsweredToTheEndStartOver)
+{
+    expectTheStandardQuizFromItsStart(*this);
+    for (Qt::Key key : {Qt::Key_Up, Qt::Key_Plus, Qt::Key_Minus, Qt::Key_A})
+        press(key);
+    EXPECT_EQ(answer(), u"Ruvero Vovor"_s);
+    main().answerDisplay->setText(u"es gibt 12 Windstärken."_s);
+    dialogs.expectMessage(u"Leider falsch, versuch's nochmal!\r"_s, u"F e h l e r"_s);
+    click(main().confirmButton);
+    answerRightByKeyboard();
+    EXPECT_EQ(question(), u"Wie nennt man besonders helle Autoscheinwerfer?"_s);
+    EXPECT_EQ(answer(), u"Es gibt 12 Windstärken."_s);
+    EXPECT_EQ(counters(), (QStringList{u"1"_s, u"9"_s, u"7"_s, u"1"_s, u"1"_s}));
+    EXPECT_DOUBLE_EQ(main().progressBar->widthTwips(), 75 + 890);
+    for (int i = 0; i < 8; ++i)
+        answerRightByKeyboard();
+    dialogs.expectMessage(u"Es wurden alle Fragen beantwortet.\r"_s, u"Fragekatalog"_s);
+    main().wrongCountLabel->setText(u"0"_s);
+    answerRightByKeyboard();
+    expectTheStandardQuizFromItsStart(*this);
+
+    answerRightByKeyboard(); // learn mode: the pairs still to answer, in green; Enter does nothing
+    press(Qt::Key_Insert);
+    EXPECT_EQ(main().workModeLabel->text(), u"Lernmodus"_s);
+    EXPECT_TRUE(main().answerDisplay->styleSheet().contains(u"color: #00FF00"_s));
+    click(main().backButton);
+    EXPECT_EQ(question(),
+              u"Mit welcher Maßeinheit werden in Amerika die Flüssigkeiten gemessen?"_s);
+    press(Qt::Key_Return);
+    press(Qt::Key_Insert);
+    EXPECT_EQ(answer(), u"Es gibt 12 Windstärken."_s);
+    main().standardNotice->hide();
+    click(main().standardQuestionsButton);
+    EXPECT_EQ(question(), firstQuestion);
+    EXPECT_TRUE(main().standardNotice->isVisible());
+}
+
+// After ten right answers the next ten are offered; the question count, bounded to 10..50,
+// builds a new practice set of that size.
+TEST_F(Quiz, PracticeSetsFollowTheQuestionCount)
+{
+    startNumberedCatalogue(60);
+    for (int i = 0; i < 10; ++i)
+        answerRightByKeyboard();
+    EXPECT_EQ(main().choiceList->text(9), u"Antwort 10"_s);
+    EXPECT_EQ(counters(), (QStringList{u"0"_s, u"9"_s, u"0"_s, u"0"_s, u"10"_s}));
+    for (const auto &[typed, stored] :
+         {std::pair(u"30 Fragen"_s, u"30"_s), {u"80"_s, u"50"_s}, {QString(), u"10"_s}}) {
+        dialogs.expectInput(
+                u"Anzahl der gleichzeitig geladenen Fragen und Antworten (10 bis 50):"_s,
+                u"Maximale Fragenzahl"_s, main().questionCountLabel->text(), typed);
+        click(main().questionCountButton);
+        EXPECT_EQ(main().questionCountLabel->text(), stored);
+        EXPECT_EQ(QString::number(choices().size()), stored);
+    }
+}
+
+// Rates rounded half up; a rate of nothing shows no box. Only the shown question, exactly,
+// opens the editor. The help opens by F1 or the button and closes by either or a click on it,
+// each opening after the keyboard box; lone carriage returns end its lines.
+TEST_F(Quiz, TheStatisticsThePasswordAndTheHelp)
+{
+    main().wrongCountLabel->setText(u"1"_s);
+    main().rightCountLabel->setText(u"7"_s);
+    dialogs.expectMessage(u"Deine Fehlerquote beträgt 13 Prozent.\r"_s, u"Fehlerquote"_s);
+    click(main().errorRateButton);
+    dialogs.expectMessage(u"Deine Lösungsquote beträgt 88 Prozent.\r"_s, u"Lösungsquote"_s);
+    click(main().solutionRateButton);
+    main().rightCountLabel->setText(u"0"_s);
+    click(main().solutionRateButton);
+    for (const QString &typed : {u"wie viele windstärken gibt es?"_s, firstQuestion}) {
+        dialogs.expectInput(u"Passwort"_s, u"Bitte eingeben:"_s, QString(), typed);
+        click(main().editorButton);
+        EXPECT_EQ(editor().isVisible(), typed == firstQuestion);
+    }
+    editor().hide();
+    main().show();
+    QLabel *panel = main().helpPanel;
+    for (int i = 0; i < 2; ++i)
+        dialogs.expectMessage(u"Pfeiltasten zum Blättern\rEnter/Return für Eingabe\r"
+                              u"Esc für das Programmende\rIns für den Moduswechsel\r"
+                              u"F1 für dieses Hilfefenster\r"_s,
+                              u"Tastaturbenutzung"_s);
+    press(Qt::Key_F1);
+    EXPECT_TRUE(panel->text().startsWith(u"Dieses Programm benutzt du wie deine Lernkärtchen"_s));
+    EXPECT_TRUE(panel->text().endsWith(
+            u"Spaß!\r\r  << Klicke HIER oder auf HILFE, um das Fenster zu schließen >>"_s));
+    const int height = panel->heightForWidth(panel->width());
+    panel->setText(panel->text().replace(u'\r', u' '));
+    EXPECT_GT(height, panel->heightForWidth(panel->width()));
+    press(Qt::Key_F1);
+    click(main().helpButton);
+    EXPECT_EQ(panel->x(), main().questionDisplay->x());
+    click(panel);
+    EXPECT_GE(panel->x(), main().width());
+}
+
+// "Beenden", Escape and the window frame ask first: No leaves everything as it was, Yes ends
+// at once without writing a file.
+TEST_F(Quiz, QuittingAsksFirstAndEndsOnlyOnYes)
+{
+    int ends = 0;
+    program->setEndHandler([&] { ++ends; });
+    const std::function<void()> ways[] = {[this] { click(main().quitButton); },
+                                          [this] { press(Qt::Key_Escape); },
+                                          [this] { main().close(); }};
+    for (const auto &quit : ways) {
+        for (int button : {MsgBox::No, MsgBox::Yes}) {
+            dialogs.expectMessage(u"Das Programm beenden?\r"_s, u"ZEL-Merkbold"_s,
+                                  MsgBox::YesNo | MsgBox::Critical | MsgBox::DefaultButton2,
+                                  button);
+            quit();
+            EXPECT_TRUE(button == MsgBox::Yes || main().isVisible());
+        }
+    }
+    EXPECT_EQ(ends, 3);
+    EXPECT_EQ(workDirEntries(), QStringList());
+}
+
+// The real box: Enter presses the default button, which must be "Nein".
+TEST(QuitBox, EnterAnswersNo)
+{
+    QTimer::singleShot(0,
+                       [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return); });
+    EXPECT_EQ(QtDialogs().messageBox(u"Das Programm beenden?\r"_s,
+                                     MsgBox::YesNo | MsgBox::Critical | MsgBox::DefaultButton2,
+                                     u"ZEL-Merkbold"_s),
+              MsgBox::No);
+}
+
+} // namespace

@@ -1,0 +1,314 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The two file formats, catalogue and settings: lines and records, fields, the two encodings,
+// whole-file reading, hostile contents, the example catalogues, and every write of the program
+// meeting every disk fault.
+#include "catalogue/CatalogueFile.h"
+#include "catalogue/FileAccess.h"
+#include "catalogue/SettingsFile.h"
+#include "catalogue/Windows1252.h"
+
+#include "support/Files.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QMap>
+#include <QSet>
+#include <QStringDecoder>
+#include <QTemporaryDir>
+
+#include <fstream>
+#include <sys/resource.h>
+#include <unistd.h>
+
+void PrintTo(const Settings &settings, std::ostream *out)
+{
+    *out << '"' << settings.defaultCatalogue.toStdString() << "\", " << settings.printPermission
+         << ", " << settings.hideDrives;
+}
+
+namespace {
+
+constexpr ReadOutcome complete = ReadOutcome::Complete;
+constexpr ReadOutcome failed = ReadOutcome::Failed;
+
+// `pairs`: question, answer, question, answer ...; `written`: writing the pairs gives the bytes.
+struct FormatCase
+{
+    const char *name;
+    QByteArray bytes;
+    QStringList pairs;
+    ReadOutcome outcome;
+    bool written = false;
+};
+
+class CatalogueFormat : public testing::TestWithParam<FormatCase>
+{ };
+
+TEST_P(CatalogueFormat, ReadsThesePairsAndWritesThemSo)
+{
+    const CatalogueReadResult result = parseCatalogue(GetParam().bytes);
+    QStringList pairs;
+    Catalogue catalogue;
+    for (qsizetype i = 0; i < result.pairs.questions.size(); ++i)
+        pairs << result.pairs.questions[i] << result.pairs.answers.value(i);
+    for (qsizetype i = 0; i < GetParam().pairs.size(); ++i)
+        (i % 2 ? catalogue.answers : catalogue.questions) << GetParam().pairs[i];
+    EXPECT_EQ(pairs, GetParam().pairs);
+    EXPECT_EQ(result.outcome, GetParam().outcome);
+    EXPECT_TRUE(result.error.isEmpty());
+    EXPECT_EQ(GetParam().written ? serializeCatalogue(catalogue) : GetParam().bytes,
+              GetParam().bytes);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(LinesAndRecords, CatalogueFormat, testing::Values(
+    FormatCase{"EmptyFile", "", {}, complete, true},
+    FormatCase{"StrayEmptyLineShiftsLaterPairs", "Q1\r\nA1\r\n\r\nQ2\r\nA2\r\nQ3\r\n", {u"Q1"_s, u"A1"_s, u"A2"_s, u"Q3"_s}, complete},
+    FormatCase{"OddLineCountKeepsPairsBefore", "Q1\r\nA1\r\nQ2\r\nA2\r\nQ3\r\n", {u"Q1"_s, u"A1"_s, u"Q2"_s, u"A2"_s}, failed},
+    FormatCase{"OneTrailingEmptyLineFails", "Q1\r\nA1\r\n\r\n", {u"Q1"_s, u"A1"_s}, failed},
+    FormatCase{"TwoTrailingEmptyLinesAreAnEmptyRecord", "Q1\r\nA1\r\n\r\n\r\n", {u"Q1"_s, u"A1"_s}, complete},
+    FormatCase{"LfOnlyIsOneLine", "Q1\nA1\nQ2\nA2\n", {}, failed},
+    FormatCase{"LoneCrEndsALine", "Q1\rA1\rQ2\rA2\r", {u"Q1"_s, u"A1"_s, u"Q2"_s, u"A2"_s}, complete},
+    FormatCase{"LfInsideALineIsText", "Q\n1\r\nA\n1\r\n", {u"Q\n1"_s, u"A\n1"_s}, complete, true},
+    FormatCase{"CrBeforeCrLfIsAnEmptyLine", "Q1\r\r\nA1\r\n", {}, failed},
+    FormatCase{"BlanksAtBothEndsAreKept", " Q1\r\nA1 \r\n", {u" Q1"_s, u"A1 "_s}, complete},
+    FormatCase{"LastLineWithoutLineEnd", "Q1\r\nA1", {u"Q1"_s, u"A1"_s}, complete},
+    FormatCase{"RecordWithAnEmptyHalfIsSkipped", "Q1\r\n\r\n\r\nA2\r\nQ3\r\nA3\r\n", {u"Q3"_s, u"A3"_s}, complete},
+    FormatCase{"CommasQuotesAndTabsAreText", "\"Wer\", fragt\tdas?\r\n'ich',\"du\"\r\n", {u"\"Wer\", fragt\tdas?"_s, u"'ich',\"du\""_s}, complete},
+    FormatCase{"NulBytesAreCharacters", QByteArray("Fr\0age\r\n\0\r\n", 11), {u"Fr\u0000age"_s, u"\u0000"_s}, complete}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(Encodings, CatalogueFormat, testing::Values(
+    FormatCase{"Windows1252Umlauts", "K\xE4se\r\nStra\xDF" "e\r\n", {u"Käse"_s, u"Straße"_s}, complete},
+    FormatCase{"Utf8WithoutBom", "K\xC3\xA4se\r\nStra\xC3\x9F" "e\r\n", {u"Käse"_s, u"Straße"_s}, complete},
+    FormatCase{"Utf8BomIsNotText", "\xEF\xBB\xBFQ1\r\nA1\r\n", {u"Q1"_s, u"A1"_s}, complete},
+    FormatCase{"Utf8BomAloneIsAnEmptyFile", "\xEF\xBB\xBF", {}, complete},
+    FormatCase{"Utf8WithBom", "\xEF\xBB\xBF\xC5\x81\xC3\xB3" "d\xC5\xBA\r\nStadt\r\n", {u"Łódź"_s, u"Stadt"_s}, complete},
+    FormatCase{"OneInvalidSequenceMakesItWindows1252", "\xC3\xA4\r\n\xE4\r\n", {u"Ã¤"_s, u"ä"_s}, complete},
+    FormatCase{"OverlongUtf8IsWindows1252", "\xC0\xAF\r\nx\r\n", {u"À¯"_s, u"x"_s}, complete},
+    FormatCase{"EncodedSurrogateIsWindows1252", "\xED\xA0\x80\r\nx\r\n", {u"í\u00A0€"_s, u"x"_s}, complete}),
+    [](const auto &info) { return std::string(info.param.name); });
+// clang-format on
+
+// In Windows-1252 the last two would be valid UTF-8, or start like a byte-order mark.
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Writing, CatalogueFormat, testing::Values(
+    FormatCase{"Windows1252", "Gr\xFC\xDF" "e aus \xD6sterreich\r\n\x84" "5 \x80\x93\r\n", {u"Grüße aus Österreich"_s, u"„5 €“"_s}, complete, true},
+    FormatCase{"BlanksCommasAndQuotesUnchanged", " a, \"b\" \r\n\tc\r\n", {u" a, \"b\" "_s, u"\tc"_s}, complete, true},
+    FormatCase{"Utf8WithBomWhenACharacterDoesNotFit", "\xEF\xBB\xBFStadt\r\n\xC5\x81\xC3\xB3" "d\xC5\xBA\r\n", {u"Stadt"_s, u"Łódź"_s}, complete, true},
+    FormatCase{"Utf8WhenWindows1252WouldReadAsUtf8", "\xEF\xBB\xBF\xC3\x83\xC2\xA4\r\nx\r\n", {u"Ã¤"_s, u"x"_s}, complete, true},
+    FormatCase{"Utf8WhenWindows1252WouldStartLikeABom", "\xEF\xBB\xBF\xC3\xAF\xC2\xBB\xC2\xBFx\r\ny\r\n", {u"\u00EF\u00BB\u00BFx"_s, u"y"_s}, complete, true}),
+    [](const auto &info) { return std::string(info.param.name); });
+// clang-format on
+
+TEST(Windows1252, DecodesEveryByteLikeQtsIcuCodecAndEncodesItBack)
+{
+    QStringDecoder icu("windows-1252");
+    ASSERT_TRUE(icu.isValid()) << "this Qt has no ICU windows-1252 codec to compare with";
+    QByteArray allBytes;
+    for (int i = 0; i < 256; ++i) {
+        const QByteArray byte(1, char(i));
+        EXPECT_EQ(Windows1252::decode(byte), QString(icu.decode(byte))) << "byte " << i;
+        allBytes += byte;
+    }
+    EXPECT_EQ(Windows1252::encode(Windows1252::decode(allBytes)), allBytes);
+    EXPECT_FALSE(Windows1252::canEncode(u"\u0080")); // byte 0x80 is the euro sign
+}
+
+// Within one catalogue no text appears twice: every offered answer fits exactly one question.
+TEST(CatalogueFile, TheExampleCataloguesReadCompletelyWithoutRepeatsAndWriteBackByteForByte)
+{
+    const QDir examples(QStringLiteral(MERKBOLD_SOURCE_DIR "/examples"));
+    ASSERT_EQ(examples.entryList({u"*.TXT"_s}).size(), 5);
+    for (const QString &name : examples.entryList({u"*.TXT"_s})) {
+        const CatalogueReadResult read = readCatalogueFile(examples.filePath(name));
+        EXPECT_EQ(read.outcome, complete) << name.toStdString();
+        for (const QStringList &texts : {read.pairs.questions, read.pairs.answers})
+            EXPECT_EQ(QSet<QString>(texts.begin(), texts.end()).size(), texts.size());
+        EXPECT_EQ(serializeCatalogue(read.pairs), fileBytes(examples.filePath(name)));
+    }
+}
+
+// 50 MB of "Lernkärtchen " without a line end make one question; a file of exactly the limit
+// is read, one byte more is not (a file over 14 MiB is met through the file browser).
+TEST(CatalogueFile, ALineOf50MBIsKeptWholeAndTheSizeLimitIsExact)
+{
+    QTemporaryDir dir;
+    putFile(dir.filePath(u"zehn"_s), "0123456789");
+    EXPECT_EQ(readWholeFile(dir.filePath(u"zehn"_s), 10).bytes, QByteArray("0123456789"));
+    EXPECT_EQ(readWholeFile(dir.filePath(u"zehn"_s), 9).status, WholeFileRead::Status::TooLarge);
+    const QByteArray line = QByteArray("Lernk\xE4rtchen ").repeated(4 * 1000 * 1000) + "x";
+    const CatalogueReadResult read = parseCatalogue(line + "\r\nAntwort\r\n");
+    EXPECT_EQ(read.pairs.questions.value(0).size(), line.size());
+    EXPECT_EQ(read.pairs.questions.value(0).left(13) + read.pairs.questions.value(0).right(1),
+              u"Lernkärtchen x"_s);
+}
+
+// Files in /proc report a size of 0 whatever they hold; /proc/self/pagemap holds 256 GiB. A
+// reader that did not stop at its limit would take the machine's memory, so the address space
+// is capped while it reads, except under AddressSanitizer, which reserves terabytes of it.
+TEST(CatalogueFile, AFileThatHidesItsSizeIsReadOnlyUpToTheLimit)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"X.TXT"_s);
+    ASSERT_TRUE(QFile::link(u"/proc/self/pagemap"_s, path));
+    ASSERT_EQ(QFileInfo(path).size(), 0);
+    rlimit previous{};
+    ASSERT_EQ(getrlimit(RLIMIT_AS, &previous), 0);
+#ifndef MERKBOLD_SANITIZED
+    std::ifstream statm("/proc/self/statm");
+    rlim_t pages = 0;
+    statm >> pages;
+    rlimit capped = previous;
+    capped.rlim_cur = pages * rlim_t(sysconf(_SC_PAGESIZE)) + 256 * 1024 * 1024;
+    ASSERT_EQ(setrlimit(RLIMIT_AS, &capped), 0);
+#endif
+    const CatalogueReadResult read = readCatalogueFile(path);
+    const Settings settings = readSettingsFile(path);
+    setrlimit(RLIMIT_AS, &previous);
+    EXPECT_EQ(read.error,
+              u"Die Datei „%1“ ist zu groß für einen Fragenkatalog (mehr als 14 MiB)."_s.arg(path));
+    EXPECT_TRUE(read.pairs.questions.isEmpty());
+    EXPECT_EQ(settings, Settings{});
+}
+
+// One of the program's writes, with the name of the file it replaces.
+struct Writer
+{
+    const char *name;
+    const char16_t *fileName;
+    WriteResult (*write)(const QString &path);
+};
+
+// The large catalogue passes QSaveFile's 16 KiB buffer, the small one stays in it until flushed.
+// clang-format off
+const Writer writers[] = {
+    {"LargeCatalogue", u"TIERE.TXT", [](const QString &path) { return writeCatalogueFile(path, {numbered(u"Frage über Größen "_s, 1, 2000), numbered(u"Antwort "_s, 1, 2000)}); }},
+    {"SmallCatalogue", u"TIERE.TXT", [](const QString &path) { return writeCatalogueFile(path, {numbered(u"Frage über Größen "_s, 1, 3), numbered(u"Antwort "_s, 1, 3)}); }},
+    {"SettingsFile", u"ZELMERK.INI", [](const QString &path) { return writeSettingsFile(path, {u"TIERE.TXT"_s, 1, 0}); }},
+};
+// clang-format on
+
+// Where a write goes and what it must say: "{dir}" stands for the test's folder, "{file}" for
+// the writer's file name.
+struct Fault
+{
+    const char *name;
+    QString target, reason;
+    bool fullDisk;
+};
+
+const QString overLongName = QString(252, u'K') + u".TXT"_s; // one byte over the 255 allowed
+
+// clang-format off
+const Fault faults[] = {
+    {"FullDisk", u"{dir}/{file}"_s, u"Die Datei „{dir}/{file}“ konnte nicht vollständig geschrieben werden. Der Datenträger ist voll."_s, true},
+    {"FolderInTheFilesPlace", u"{dir}/ORDNER"_s, u"„{dir}/ORDNER“ ist ein Ordner und keine Datei."_s, false},
+    {"MissingFolder", u"{dir}/FEHLT/{file}"_s, u"Den Ordner „{dir}/FEHLT“ gibt es nicht."_s, false},
+    {"NameTooLong", u"{dir}/"_s + overLongName, u"Der Dateiname „"_s + overLongName + u"“ ist zu lang."_s, false},
+};
+// clang-format on
+
+// Every file and folder below a folder, each file with its bytes.
+QMap<QString, QByteArray> snapshot(const QString &folder)
+{
+    QMap<QString, QByteArray> entries;
+    QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo entry = it.nextFileInfo();
+        entries.insert(entry.filePath(), entry.isDir() ? "<Ordner>" : fileBytes(entry.filePath()));
+    }
+    return entries;
+}
+
+class DiskFaults : public testing::TestWithParam<std::tuple<Writer, Fault>>
+{ };
+
+// A failed write keeps the old file byte for byte, nothing else appears, and the failure
+// comes back with its German reason.
+TEST_P(DiskFaults, KeepTheOldFileAndReportTheFailure)
+{
+    const Writer &writer = std::get<0>(GetParam());
+    const Fault &fault = std::get<1>(GetParam());
+    QTemporaryDir dir;
+    const auto fill = [&](QString text) {
+        return text.replace(u"{dir}"_s, dir.path())
+                .replace(u"{file}"_s, QString::fromUtf16(writer.fileName));
+    };
+    const QString file = fill(u"{dir}/{file}"_s);
+    putFile(file, "alte Frage\r\nalte Antwort\r\n");
+    ASSERT_TRUE(QDir(dir.path()).mkpath(u"ORDNER/BLEIBT"_s));
+    const QMap<QString, QByteArray> expected = snapshot(dir.path());
+
+    WriteResult written;
+    onAFullDisk([&] { written = writer.write(fill(fault.target)); }, fault.fullDisk);
+    EXPECT_FALSE(written.ok);
+    EXPECT_EQ(written.error, fill(fault.reason));
+    EXPECT_EQ(snapshot(dir.path()), expected) << "a file appeared, went or changed";
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(EveryWrite, DiskFaults, testing::Combine(testing::ValuesIn(writers), testing::ValuesIn(faults)),
+    [](const auto &info) { return std::string(std::get<0>(info.param).name) + std::get<1>(info.param).name; });
+// clang-format on
+
+const Settings defaults{};
+
+struct SettingsCase
+{
+    const char *name;
+    QByteArray bytes;
+    Settings expected;
+};
+
+class SettingsParsing : public testing::TestWithParam<SettingsCase>
+{ };
+
+TEST_P(SettingsParsing, GivesTheseSettings)
+{
+    EXPECT_EQ(parseSettings(GetParam().bytes), GetParam().expected);
+}
+
+// Values go by position; halves round to the even neighbour; only 0, 1 and 2 are check box
+// values, and anything unusable gives all three defaults.
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Fields, SettingsParsing, testing::Values(
+    SettingsCase{"AsWritten", settingsBytes("TIERE.TXT", " 1 ", " 0 "), {u"TIERE.TXT"_s, 1, 0}},
+    SettingsCase{"EmptyFile", "", defaults},
+    SettingsCase{"Line4Holding3", settingsBytes("TIERE.TXT", " 3 ", " 0 "), defaults},
+    SettingsCase{"CommaInTheNameShiftsTheFields", settingsBytes("A,B.TXT", " 1 ", " 0 "), defaults},
+    SettingsCase{"QuotedNameKeepsItsCommaAndDropsTheRest", settingsBytes("  \"A,B.TXT\"xy", " 1 ", " 0 "), {u"A,B.TXT"_s, 1, 0}},
+    SettingsCase{"ValuesAreTakenByPositionNotByName", "x\r\nTIERE.TXT\r\ny\r\n 1 \r\nz\r\n 0", {u"TIERE.TXT"_s, 1, 0}},
+    SettingsCase{"EmptyNumberIsZero", settingsBytes("\xC4PFEL.TXT", "", "   "), {u"ÄPFEL.TXT"_s, 0, 0}},
+    SettingsCase{"NumberThatIsNoNumber", settingsBytes("TIERE.TXT", " eins ", " 0 "), defaults},
+    SettingsCase{"NotANumberLiteral", settingsBytes("TIERE.TXT", " nan ", " 0 "), defaults},
+    SettingsCase{"HalfRoundsDownToZero", settingsBytes("N", " 0.5 ", " -0.5 "), {u"N"_s, 0, 0}},
+    SettingsCase{"OneAndAHalfRoundsUpToTwo", settingsBytes("N", " 1.5 ", " 2.5 "), {u"N"_s, 2, 2}},
+    SettingsCase{"JustOverTwoAndAHalfIsThree", settingsBytes("N", " 2.51 ", " 1 "), defaults},
+    SettingsCase{"BeyondSixteenBits", settingsBytes("N", " 65537 ", " 1 "), defaults}),
+    [](const auto &info) { return std::string(info.param.name); });
+// clang-format on
+
+// Six lines that read back as written; a file over 1 MiB gives the defaults though it starts well.
+TEST(SettingsFile, WritesSixLinesAndReadsAtMost1MiB)
+{
+    EXPECT_EQ(serializeSettings(defaults),
+              QByteArray("[Datei]\r\n\r\n[Druck]\r\n 0 \r\n[Laden]\r\n 1 \r\n"));
+    for (const Settings &settings :
+         {Settings{u"ŁÓDŹ.TXT"_s, 1, 0}, Settings{u"\tA,B .TXT "_s, 2, 2},
+          Settings{u"\tZI\"TAT.TXT"_s, 1, 1}, Settings{u"ZI\"TAT\".TXT"_s, 2, 1}})
+        EXPECT_EQ(parseSettings(serializeSettings(settings)), settings);
+    // A double quote at the start of a name, or beside a comma, a line end or a leading blank,
+    // has no written form: the name is left out and the two switches read back all the same.
+    for (const QString &name :
+         {u"\"ZITAT.TXT"_s, u" \"ZITAT.TXT"_s, u"ZI\"TAT,KOMMA.TXT"_s, u"ZI\"TAT\r\nZEILE.TXT"_s})
+        EXPECT_EQ(parseSettings(serializeSettings({name, 1, 0})), (Settings{QString(), 1, 0}));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"ZELMERK.INI"_s);
+    putFile(path, settingsBytes("TIERE.TXT", " 1 ", " 0 "));
+    ASSERT_EQ(readSettingsFile(path), (Settings{u"TIERE.TXT"_s, 1, 0}));
+    ASSERT_TRUE(QFile::resize(path, 1024 * 1024 + 1)); // the rest reads as NUL bytes
+    EXPECT_EQ(readSettingsFile(path), defaults);
+}
+
+} // namespace

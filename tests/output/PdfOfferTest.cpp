@@ -1,0 +1,123 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Without a default printer the pages may go into a PDF file instead, read back here with
+// pdftotext.
+#include "support/ProgramFixture.h"
+
+#include "desktop/PainterPrintService.h"
+#include "output/EditorOutput.h"
+#include "output/FlashCards.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+
+namespace {
+
+const QString offer =
+        u"Es ist kein Drucker eingerichtet.\rSollen die Seiten als PDF-Datei gespeichert werden?\r"_s;
+constexpr int offerStyle = MsgBox::YesNo | MsgBox::Question | MsgBox::DefaultButton2;
+const QString saveTitle = u"Als PDF-Datei speichern"_s;
+const QString pdfFilter = u"PDF-Dateien (*.pdf *.PDF)"_s;
+
+class NoPrinterService final : public PainterPrintService
+{
+protected:
+    std::unique_ptr<QPrinter> createPrinter(PrintOutcome &failure) override
+    {
+        failure = PrintOutcome::NoPrinter;
+        return nullptr;
+    }
+};
+
+// The printed lines of a PDF file, pages one after the other.
+QStringList pdfLines(const QString &file)
+{
+    QProcess pdftotext;
+    pdftotext.start(u"pdftotext"_s, {file, u"-"_s});
+    EXPECT_TRUE(pdftotext.waitForFinished(30000));
+    return QString::fromUtf8(pdftotext.readAllStandardOutput())
+            .split(QRegularExpression(u"[\n\f]+"_s), Qt::SkipEmptyParts);
+}
+
+// As the flash-card command prints: the front side, then, if the user goes on, the back.
+class PdfOffer : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        QDir::setCurrent(dir.path());
+        putFile(cards, "alte Datei");
+    }
+    bool printFront() { return session.print(flashCardFont, {flashCardJob(questions, 2)}); }
+
+    QTemporaryDir dir;
+    const QString cards = dir.filePath(u"KARTEN.PDF"_s);
+    const QStringList questions{u"Wie viele Monate hat ein Jahr?"_s, u"Wer erfand das Schach?"_s};
+    ScriptedDialogs dialogs;
+    NoPrinterService printer;
+    PrintSession session{dialogs, printer, u"KARTEN.PDF"_s};
+};
+
+TEST_F(PdfOffer, YesPutsTheFrontAndThenTheBackIntoOneFileAskingOnce)
+{
+    dialogs.expectMessage(offer, u"Drucken"_s, offerStyle, MsgBox::Yes);
+    dialogs.expectSaveFile(saveTitle, cards, pdfFilter, cards);
+    ASSERT_TRUE(printFront());
+    EXPECT_EQ(pdfLines(cards), questions); // what stays when the back is declined
+    ASSERT_TRUE(session.print(flashCardFont, {flashCardJob({u"Zwölf"_s, u"Die Inder"_s}, 2)}));
+    EXPECT_EQ(pdfLines(cards), questions + QStringList({u"Zwölf"_s, u"Die Inder"_s}));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{u"KARTEN.PDF"_s}));
+}
+
+// Each ends the command and leaves the old file and the folder as they were.
+TEST_F(PdfOffer, NoACancelledDialogOrAFileThatCannotBeWrittenEndTheCommand)
+{
+    const QString missing = dir.filePath(u"FEHLT/KARTEN.PDF"_s);
+    const std::tuple<int, QString, QString, bool> cases[] = {
+            {MsgBox::No, {}, {}, false},
+            {MsgBox::Yes, {}, {}, false},
+            {MsgBox::Yes, missing,
+             u"Den Ordner „%1“ gibt es nicht."_s.arg(dir.filePath(u"FEHLT"_s)), false},
+            {MsgBox::Yes, cards,
+             u"Die Datei „%1“ konnte nicht vollständig geschrieben werden. Der Datenträger ist voll."_s
+                     .arg(cards),
+             true}};
+    for (const auto &[button, chosen, reason, fullDisk] : cases) {
+        SCOPED_TRACE(reason.toStdString());
+        PrintSession command(dialogs, printer, u"KARTEN.PDF"_s);
+        dialogs.expectMessage(offer, u"Drucken"_s, offerStyle, button);
+        if (button == MsgBox::Yes)
+            dialogs.expectSaveFile(saveTitle, cards, pdfFilter, chosen);
+        if (!reason.isEmpty())
+            dialogs.expectMessage(u"Die PDF-Datei wurde nicht gespeichert.\r"_s + reason + u'\r',
+                                  u"Dateifehler"_s);
+        onAFullDisk(
+                [&] { EXPECT_FALSE(command.print(flashCardFont, {flashCardJob(questions, 2)})); },
+                fullDisk);
+        EXPECT_EQ(fileBytes(cards), "alte Datei");
+        EXPECT_EQ(
+                QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                QStringList{u"KARTEN.PDF"_s});
+    }
+}
+
+// Both jobs of the block layout go into one file proposed as LISTE.PDF; the closing message
+// follows the written file.
+TEST(PdfOfferInTheEditor, TheBlockLayoutGoesIntoOneFile)
+{
+    ScriptedDialogs dialogs;
+    RecordingPrinter printer;
+    RecordingClipboard clipboard;
+    printer.outcomes = {PrintOutcome::NoPrinter};
+    dialogs.expectMessage(offer, u"Drucken"_s, offerStyle, MsgBox::Yes);
+    dialogs.expectSaveFile(saveTitle, QDir::current().absoluteFilePath(u"LISTE.PDF"_s), pdfFilter,
+                           u"/ablage/liste.pdf"_s);
+    dialogs.expectMessage(u"Daten werden gedruckt ..."_s, u"Drucken"_s);
+    produceEditorOutput(EditorLayout::Block, OutputMode::Print, {u"Frage"_s}, {u"Antwort"_s},
+                        {dialogs, printer, clipboard});
+    ASSERT_EQ(printer.pdfFiles.size(), 1);
+    EXPECT_EQ(printer.pdfFiles[0].path, u"/ablage/liste.pdf"_s);
+    const PrintJob question{{u"Frage"_s, true}}, answer{{u"Antwort"_s, true}};
+    EXPECT_EQ(printer.pdfFiles[0].runs, (QList<PrintRun>{{{u"Arial"_s, 16}, {question, answer}}}));
+}
+
+} // namespace

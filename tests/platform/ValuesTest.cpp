@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "quiz/NumericValue.h"
+#include "quiz/VirtualKey.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The leading number of a caption: blanks anywhere, signs, exponents with E or D, hexadecimal
+// and octal in 16 bits; whole numbers are written without a point.
+TEST(NumericValue, ReadsTheLeadingNumberAndWritesWholeNumbersWithoutAPoint)
+{
+    // clang-format off
+    const std::pair<const char16_t *, double> values[] = {
+        {u"", 0}, {u"1 5", 15}, {u"30 Fragen", 30}, {u"Fragen 30", 0}, {u" \t\n4\t2", 42}, {u"- 3", -3},
+        {u"+7", 7}, {u".5", 0.5}, {u"3.", 3}, {u"2.5E-1x", 0.25}, {u"1d2", 100}, {u"7e+", 7}, {u"-", 0},
+        {u"1,5", 1}, {u"&hff", 255}, {u"&HFFFF", -1}, {u"&H8000", -32768}, {u"&H10000", 65536},
+        {u"&O17", 15}, {u"&O9", 0}, {u"&X1", 0}, {u"1e999", 0}, {u"²3", 0}, {u"4ä", 4}};
+    // clang-format on
+    for (const auto &[text, value] : values)
+        EXPECT_DOUBLE_EQ(numericValue(QString::fromUtf16(text)), value)
+                << QString::fromUtf16(text).toStdString();
+    EXPECT_EQ(numberText(-0.0) + u' ' + numberText(1000000) + u' ' + numberText(964.5),
+              QStringLiteral("0 1000000 964.5"));
+    EXPECT_EQ(numericInt(-0.6), -1);
+    EXPECT_EQ(numericInt(-1e300), std::numeric_limits<int>::min());
+}
+
+// Qt's "+" and "-" carry the numbers of Execute and Insert; they must do nothing here.
+TEST(VirtualKey, MapsQtKeysToTheirCodes)
+{
+    const std::pair<int, int> keys[] = {
+            {Qt::Key_Return, 13}, {Qt::Key_Enter, 13},   {Qt::Key_Escape, 27}, {Qt::Key_Left, 37},
+            {Qt::Key_Down, 40},   {Qt::Key_Execute, 43}, {Qt::Key_Insert, 45}, {Qt::Key_F1, 112},
+            {Qt::Key_A, 65},      {Qt::Key_Plus, 0},     {Qt::Key_Minus, 0},   {Qt::Key_F2, 0}};
+    for (const auto &[qtKey, code] : keys)
+        EXPECT_EQ(virtualKeyCode(qtKey), code) << qtKey;
+}
+
+} // namespace
