@@ -2,7 +2,6 @@
 // The question count: how many pairs one practice set holds.
 #include "MainWindow.h"
 #include "session/Session.h"
-#include "platform/Caption.h"
 #include "quiz/NumericValue.h"
 #include "session/QuizProcedures.h"
 #include "services/Dialogs.h"
@@ -23,10 +22,10 @@ constexpr double mostQuestions = 50;
 // "12.5" reads back as 12.5 and not as 12. Every answer starts a new practice set.
 void MainWindow::askQuestionCount()
 {
+    QuizState quiz = quizState();
     const QString typed = m_session.dialogs().inputBox(
             u"Anzahl der gleichzeitig geladenen Fragen und Antworten (10 bis 50):"_s,
-            u"Maximale Fragenzahl"_s, questionCountLabel->text());
-    setCaptionValue(questionCountLabel,
-                    std::clamp(numericValue(typed), fewestQuestions, mostQuestions));
+            u"Maximale Fragenzahl"_s, quiz.questionCountText());
+    quiz.setQuestionCount(std::clamp(numericValue(typed), fewestQuestions, mostQuestions));
     QuizProcedures::buildPracticeSet(m_session);
 }

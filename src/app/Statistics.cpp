@@ -4,7 +4,6 @@
 #include "quiz/NumericValue.h"
 #include "quiz/QuizRules.h"
 #include "session/Session.h"
-#include "platform/Caption.h"
 #include "services/Dialogs.h"
 
 using namespace Qt::StringLiterals;
@@ -25,12 +24,12 @@ void reportRate(Session &session, double part, double other, const QString &sent
 
 void MainWindow::showErrorRate()
 {
-    reportRate(m_session, captionValue(wrongCountLabel), captionValue(rightCountLabel),
+    reportRate(m_session, quizState().wrongCount(), quizState().rightCount(),
                u"Deine Fehlerquote beträgt"_s, u"Fehlerquote"_s);
 }
 
 void MainWindow::showSolutionRate()
 {
-    reportRate(m_session, captionValue(rightCountLabel), captionValue(wrongCountLabel),
+    reportRate(m_session, quizState().rightCount(), quizState().wrongCount(),
                u"Deine Lösungsquote beträgt"_s, u"Lösungsquote"_s);
 }

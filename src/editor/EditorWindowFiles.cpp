@@ -10,7 +10,6 @@
 #include "session/Session.h"
 #include "catalogue/CatalogueFile.h"
 #include "catalogue/SpreadsheetFile.h"
-#include "platform/Caption.h"
 #include "services/Dialogs.h"
 #include "platform/FileDrop.h"
 #include "platform/FileListBox.h"

@@ -15,9 +15,3 @@ inline void setCaptionValue(QLabel *label, double value)
 {
     label->setText(numberText(value));
 }
-
-// A caption read as a row number or count; values beyond int's range are held at its ends.
-inline int captionInt(const QLabel *label)
-{
-    return numericInt(captionValue(label));
-}
