@@ -16,7 +16,6 @@ class FileListBox : public ListBox
 public:
     explicit FileListBox(QWidget *parent = nullptr);
 
-    QString path() const { return m_path; }
     void setPath(const QString &path);
 
     QString pattern() const { return m_pattern; }

@@ -15,11 +15,6 @@ inline int toPixels(double twips)
     return int(std::lround(twips / perPixel));
 }
 
-inline double fromPixels(double pixels)
-{
-    return pixels * perPixel;
-}
-
 inline QRect rect(int left, int top, int width, int height)
 {
     return {toPixels(left), toPixels(top), toPixels(width), toPixels(height)};

@@ -24,7 +24,6 @@ void QuizState::setProgress(double twips) { m_controls.progressBar->setWidthTwip
 bool QuizState::isQuizMode() const { return m_controls.workMode->text() == WorkMode::quiz; }
 bool QuizState::isLearnMode() const { return m_controls.workMode->text() == WorkMode::learn; }
 void QuizState::setWorkMode(const QString &mode) { m_controls.workMode->setText(mode); }
-QString QuizState::shownQuestion() const { return m_controls.question->text(); }
 void QuizState::showQuestion(const QString &text) { m_controls.question->setText(text); }
 QString QuizState::shownAnswer() const { return m_controls.answer->text(); }
 void QuizState::showAnswer(const QString &text) { m_controls.answer->setText(text); }

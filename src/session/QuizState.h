@@ -60,7 +60,6 @@ public:
     bool isLearnMode() const;
     void setWorkMode(const QString &mode);
 
-    QString shownQuestion() const;
     void showQuestion(const QString &text);
     QString shownAnswer() const;
     void showAnswer(const QString &text);

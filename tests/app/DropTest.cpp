@@ -66,6 +66,9 @@ TEST_P(Dropping, LoadsOneCatalogueOrInTheEditorAWordListAndRefusesTheRest)
         EXPECT_EQ(catalogueQuestions(), before);
         return;
     }
+    QDragMoveEvent moved(at, actions, &data, Qt::LeftButton, Qt::ShiftModifier);
+    QApplication::sendEvent(window->windowHandle(), &moved);
+    EXPECT_TRUE(moved.isAccepted());
     const QString name = drop.files.front();
     expectCountMessage(drop.pairs, name.toUpper());
     QDropEvent dropped(at, actions, &data, Qt::LeftButton, Qt::ShiftModifier);

@@ -81,6 +81,12 @@ TEST(SpreadsheetFile, IsReadByPathAndKnownByItsName)
     EXPECT_EQ(missing.error,
               u"Die Datei „%1“ wurde nicht gefunden."_s.arg(dir.filePath(u"FEHLT.CSV"_s)));
 
+    putFile(dir.filePath(u"GROSS.CSV"_s), "");
+    ASSERT_TRUE(QFile::resize(dir.filePath(u"GROSS.CSV"_s), maxCatalogueBytes + 1)); // sparse
+    EXPECT_EQ(readSpreadsheetFile(dir.filePath(u"GROSS.CSV"_s)).error,
+              u"Die Datei „%1“ ist zu groß für eine Wortliste (mehr als 14 MiB)."_s.arg(
+                      dir.filePath(u"GROSS.CSV"_s)));
+
     EXPECT_TRUE(isSpreadsheetFileName(u"LISTE.CSV") && isSpreadsheetFileName(u"liste.Tsv"));
     EXPECT_FALSE(isSpreadsheetFileName(u"LISTE.TXT") || isSpreadsheetFileName(u"CSV.TXT"));
 }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "quiz/QuizRules.h"
+#include "services/RandomSource.h"
 
 #include <gtest/gtest.h>
 
@@ -119,6 +120,18 @@ TEST(QuizRules, JudgingProgressAndRates)
     EXPECT_EQ(ratePercent(23, 17), 58);
     EXPECT_EQ(ratePercent(1, 7), 13); // 12.5 rounds up
     EXPECT_EQ(ratePercent(1, 0), 100);
+}
+
+TEST(ClockRandomSource, DrawsNumbersFromZeroToBelowOne)
+{
+    ClockRandomSource random;
+    for (int draw = 0; draw < 1000; ++draw) {
+        if (draw == 500)
+            random.reseedFromClock();
+        const double number = random.next();
+        ASSERT_GE(number, 0.0);
+        ASSERT_LT(number, 1.0);
+    }
 }
 
 } // namespace
