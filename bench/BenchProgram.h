@@ -7,7 +7,6 @@
 #include "services/Dialogs.h"
 #include "services/RandomSource.h"
 #include "support/Doubles.h"
-#include "support/RecordingSpeech.h"
 
 #include <QTemporaryDir>
 #include <memory>

@@ -20,7 +20,6 @@
 #include "platform/PictureButton.h"
 #include "catalogue/Windows1252.h"
 #include "support/Doubles.h"
-#include "support/RecordingSpeech.h"
 
 #include <QApplication>
 #include <QDir>
@@ -167,7 +166,6 @@ struct World
     // As the user starts the program: shown, then the start-up timer's tick.
     void start()
     {
-        program.reset();
         program = std::make_unique<Program>(Services{dialogs, dice, printer, clipboard, speech});
         program->setEndHandler([this] { ++ends; }); // the soak goes on with a new run
         program->start();

@@ -30,7 +30,7 @@ QString helpText()
 } // namespace
 
 HelpPanel::HelpPanel(const QRect &closedPlace, int openX, QWidget *parent)
-    : QLabel(u"Bezeichnung11"_s, parent), m_closedX(closedPlace.x()), m_openX(openX)
+    : QLabel(parent), m_closedX(closedPlace.x()), m_openX(openX)
 {
     setGeometry(closedPlace);
     setFont(uiFont(9.75));

@@ -183,6 +183,7 @@ void MainWindow::createLabels()
     // Below the choice list, which covers it while it is closed.
     helpPanel = new HelpPanel(Twips::rect(9000, 600, 6975, 4575), questionDisplay->x(), this);
     helpPanel->setObjectName(u"Bezeichnung11"_s);
+    helpPanel->setText(helpPanel->objectName()); // a new label's caption is its name
     // A click reads the text aloud, for children who do not read yet and for pronunciation.
     for (QLabel *display : {questionDisplay, answerDisplay}) {
         display->setToolTip(u"Zum Vorlesen anklicken"_s);

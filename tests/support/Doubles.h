@@ -4,6 +4,7 @@
 #include "services/ClipboardService.h"
 #include "services/PrintService.h"
 #include "services/RandomSource.h"
+#include "services/SpeechService.h"
 
 #include <QList>
 #include <QStringList>
@@ -80,4 +81,14 @@ public:
 private:
     std::vector<double> m_values;
     size_t m_next = 0;
+};
+
+// Keeps every text it was asked to read aloud, in order, empty ones too, so that a test sees
+// exactly what its caller passed.
+class RecordingSpeech final : public SpeechService
+{
+public:
+    void say(const QString &text) override { said << text; }
+
+    QStringList said;
 };

@@ -2,7 +2,6 @@
 #pragma once
 
 #include "Doubles.h"
-#include "RecordingSpeech.h"
 #include "ScriptedDialogs.h"
 #include "app/MainWindow.h"
 #include "app/Program.h"
