@@ -15,16 +15,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-class EditorVisit : public ProgramFixture
-{
-protected:
-    void enterEditor()
-    {
-        dialogs.expectInput(u"Passwort"_s, u"Bitte eingeben:"_s, QString(), question());
-        click(main().editorButton);
-        ASSERT_TRUE(editor().isVisible());
-    }
-};
+using EditorVisit = ProgramFixture;
 
 TEST_F(EditorVisit, LeavingWithTheCatalogueInLearnModeShowsTheFirstPairWhole)
 {
@@ -33,7 +24,7 @@ TEST_F(EditorVisit, LeavingWithTheCatalogueInLearnModeShowsTheFirstPairWhole)
     press(Qt::Key_Right);
     press(Qt::Key_Right);
     ASSERT_EQ(question(), u"Frage 2"_s);
-    enterEditor();
+    openEditor();
     click(editor().returnButton);
     EXPECT_EQ(question(), u"Frage 0"_s);
     EXPECT_EQ(answer(), u"Antwort 0"_s);
@@ -44,7 +35,7 @@ TEST_F(EditorVisit, LeavingWithTheCatalogueInLearnModeShowsTheFirstPairWhole)
 
 TEST_F(EditorVisit, ADoubleClickOnAnEmptyFileListHidesThePanelAndKeepsTheCatalogue)
 {
-    enterEditor();
+    openEditor();
     click(editor().fileMenuButton);
     editor().fileList->setPath(catalogues.path()); // a folder without catalogues
     ASSERT_EQ(editor().fileList->count(), 0);
@@ -58,7 +49,7 @@ TEST_F(EditorVisit, APairLongerThanQtsDefaultLimitIsTakenInWhole)
 {
     const QString longQuestion = QString(40000, u'x');
     setCatalogue({longQuestion}, {u"Antwort"_s});
-    enterEditor();
+    openEditor();
     clickRow(*editor().questionList, 0, true);
     EXPECT_EQ(editor().questionInput->text(), longQuestion);
 }
@@ -66,7 +57,7 @@ TEST_F(EditorVisit, APairLongerThanQtsDefaultLimitIsTakenInWhole)
 TEST_F(EditorVisit, TheLayoutListIsFilledWhenTheEditorIsShownWithoutBeingActivated)
 {
     editor().layoutList->setTexts({});
-    enterEditor();
+    openEditor();
     EXPECT_EQ(editor().layoutList->count(), 5);
 }
 

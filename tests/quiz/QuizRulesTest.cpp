@@ -13,68 +13,26 @@ namespace {
 
 const QStringList fourAnswers{u"A"_s, u"B"_s, u"C"_s, u"D"_s};
 
-// Hands out the given numbers in turn.
-Random sequence(QList<double> numbers)
-{
-    return [numbers, next = qsizetype(0)]() mutable { return numbers[next++ % numbers.size()]; };
-}
-
-struct ShuffleCase
-{
-    const char *name;
-    QStringList (*shuffle)(const QStringList &, double, const Random &);
-    double wanted;
-    QList<double> random;
-    QStringList expected;
-};
-
-class Shuffles : public ::testing::TestWithParam<ShuffleCase>
-{ };
-
-TEST_P(Shuffles, PutEachAnswerAtTheRowItsRandomNumberGives)
-{
-    const ShuffleCase &c = GetParam();
-    EXPECT_EQ(c.shuffle(fourAnswers, c.wanted, sequence(c.random)), c.expected);
-}
-
 // Practice sets insert at ⌊i·r⌋, so the first answer is always pushed to the end; a loaded file
 // inserts at ⌊(i+1)·r⌋, so an answer may land behind the last row.
-INSTANTIATE_TEST_SUITE_P(
-        Rules, Shuffles,
-        ::testing::Values(
-                ShuffleCase{"PracticeSetNeverBehindTheLast",
-                            practiceSetChoices,
-                            4,
-                            {0.99},
-                            {u"B"_s, u"C"_s, u"D"_s, u"A"_s}},
-                ShuffleCase{"PracticeSetAllAtTheFront",
-                            practiceSetChoices,
-                            4,
-                            {0.0},
-                            {u"D"_s, u"C"_s, u"B"_s, u"A"_s}},
-                ShuffleCase{"PracticeSetFractionalCountRoundsUp",
-                            practiceSetChoices,
-                            2.5,
-                            {0.99},
-                            {u"B"_s, u"C"_s, u"A"_s}},
-                ShuffleCase{"PracticeSetTakesAtLeastOne", practiceSetChoices, 0, {0.5}, {u"A"_s}},
-                ShuffleCase{"LoadedFileMayGoBehindTheLast",
-                            loadedFileChoices,
-                            4,
-                            {0.99},
-                            {u"A"_s, u"B"_s, u"C"_s, u"D"_s}},
-                ShuffleCase{"LoadedFileFractionalCountRoundsDown",
-                            loadedFileChoices,
-                            2.5,
-                            {0.99},
-                            {u"A"_s, u"B"_s}},
-                ShuffleCase{"LoadedFileCountBelowOneTakesNone", loadedFileChoices, 0.5, {0.5}, {}},
-                ShuffleCase{"FewerPairsThanWanted",
-                            loadedFileChoices,
-                            50,
-                            {0.0},
-                            {u"D"_s, u"C"_s, u"B"_s, u"A"_s}}),
-        [](const auto &info) { return std::string(info.param.name); });
+TEST(QuizRules, ShufflesPutEachAnswerAtTheRowItsRandomNumberGives)
+{
+    const auto practice = practiceSetChoices;
+    const auto loaded = loadedFileChoices;
+    // clang-format off
+    const std::tuple<decltype(practice), double, double, QStringList> cases[] = {
+        {practice, 4, 0.99, {u"B"_s, u"C"_s, u"D"_s, u"A"_s}}, // never behind the last row
+        {practice, 4, 0.0, {u"D"_s, u"C"_s, u"B"_s, u"A"_s}},
+        {practice, 2.5, 0.99, {u"B"_s, u"C"_s, u"A"_s}},       // a fractional count rounds up
+        {practice, 0, 0.5, {u"A"_s}},                           // at least one
+        {loaded, 4, 0.99, {u"A"_s, u"B"_s, u"C"_s, u"D"_s}},   // behind the last row too
+        {loaded, 2.5, 0.99, {u"A"_s, u"B"_s}},                  // a fractional count rounds down
+        {loaded, 0.5, 0.5, {}},
+        {loaded, 50, 0.0, {u"D"_s, u"C"_s, u"B"_s, u"A"_s}}};  // fewer pairs than wanted
+    // clang-format on
+    for (const auto &[shuffle, wanted, random, expected] : cases)
+        EXPECT_EQ(shuffle(fourAnswers, wanted, [random] { return random; }), expected) << wanted;
+}
 
 TEST(QuizRules, FirstAnswersAreTheNumberedOnesInOrder)
 {
