@@ -31,7 +31,7 @@ TEST(QuizRules, ShufflesPutEachAnswerAtTheRowItsRandomNumberGives)
         {loaded, 50, 0.0, {u"D"_s, u"C"_s, u"B"_s, u"A"_s}}};  // fewer pairs than wanted
     // clang-format on
     for (const auto &[shuffle, wanted, random, expected] : cases)
-        EXPECT_EQ(shuffle(fourAnswers, wanted, [random] { return random; }), expected) << wanted;
+        EXPECT_EQ(shuffle(fourAnswers, wanted, [r = random] { return r; }), expected) << wanted;
 }
 
 TEST(QuizRules, FirstAnswersAreTheNumberedOnesInOrder)
