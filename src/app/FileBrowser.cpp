@@ -26,11 +26,8 @@ using namespace Qt::StringLiterals;
 void MainWindow::setUpFileBrowser()
 {
     driveList = fileBrowser->drives;
-    driveList->setObjectName(u"Laufwerk1"_s);
     folderList = fileBrowser->folders;
-    folderList->setObjectName(u"Verzeichnis1"_s);
     fileList = fileBrowser->files;
-    fileList->setObjectName(u"Datei1"_s);
     fileBrowser->raise();
 
     connect(fileMenuButton, &PictureButton::clicked, this, &MainWindow::toggleFileBrowser);

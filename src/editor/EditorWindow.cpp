@@ -242,11 +242,8 @@ void EditorWindow::createFilePanel()
                               m_session.dialogs(), this);
     filePanel->setObjectName(u"Bild13"_s);
     driveList = filePanel->drives;
-    driveList->setObjectName(u"Laufwerk1"_s);
     folderList = filePanel->folders;
-    folderList->setObjectName(u"Verzeichnis1"_s);
     fileList = filePanel->files;
-    fileList->setObjectName(u"Datei1"_s);
 }
 
 void EditorWindow::load()

@@ -35,6 +35,10 @@ FilePanel::FilePanel(const QRect &place, const Places &lists, Dialogs &dialogs, 
     setPalette(QPalette(Qt::black, QColor(255, 0, 0)));
     hide();
 
+    // Both windows' panels name their lists alike.
+    drives->setObjectName(u"Laufwerk1"_s);
+    folders->setObjectName(u"Verzeichnis1"_s);
+    files->setObjectName(u"Datei1"_s);
     drives->setGeometry(lists.drives);
     nameComboBox(*drives, u"Laufwerke"_s);
     folders->setGeometry(lists.folders);
