@@ -5,7 +5,8 @@ SANITIZE_DIR ?= build-asan
 COVERAGE_DIR ?= build-coverage
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
-CTEST = QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+# The users' world: a German desktop, whose C library writes numbers with a comma.
+CTEST = LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 .PHONY: all deps configure build run test sanitize format format-check coverage bench fuzz soak package screenshots clean
 

@@ -2,9 +2,9 @@
 #include "NumericValue.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <limits>
-#include <cstdlib>
 #include <string>
 
 namespace {
@@ -27,7 +27,7 @@ bool isDigitIn(char c, int base)
     if (base == 8)
         return c >= '0' && c <= '7';
     if (base == 16)
-        return std::isxdigit(static_cast<unsigned char>(c)) != 0;
+        return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
     return c >= '0' && c <= '9';
 }
 
@@ -40,8 +40,9 @@ double prefixedValue(const std::string &s, size_t start, int base)
         ++end;
     if (end == start)
         return 0;
-    const unsigned long long raw =
-            std::strtoull(s.substr(start, end - start).c_str(), nullptr, base);
+    unsigned long long raw = 0;
+    if (std::from_chars(s.data() + start, s.data() + end, raw, base).ec != std::errc())
+        return 0;
     if (raw <= 0xFFFFu)
         return raw > 0x7FFFu ? double(raw) - 65536.0 : double(raw);
     if (raw <= 0xFFFFFFFFu)
@@ -97,13 +98,16 @@ double numericValue(QStringView text)
     const size_t length = decimalPrefixLength(s);
     if (length == 0)
         return 0;
-    std::string number = s.substr(0, length);
+    // from_chars reads the C locale's form whatever the desktop's language: the C library's
+    // strtod would take a German desktop's comma as the decimal point and stop at the ".".
+    std::string number = s.substr(s[0] == '+' ? 1 : 0, length - (s[0] == '+' ? 1 : 0));
     for (char &c : number) {
         if (c == 'd' || c == 'D')
             c = 'e';
     }
-    const double value = std::strtod(number.c_str(), nullptr);
-    return std::isfinite(value) ? value : 0;
+    double value = 0;
+    const std::errc error = std::from_chars(number.data(), number.data() + number.size(), value).ec;
+    return error == std::errc() && std::isfinite(value) ? value : 0;
 }
 
 QString numberText(double value)
