@@ -118,6 +118,15 @@ void ListBox::showEvent(QShowEvent *event)
         scrollTo(m_model.index(m_listIndex));
 }
 
+// Qt makes the first row current when the focus comes by the keyboard. In a file list that would
+// load a file the user never chose, so the view goes back to the list's own selection.
+void ListBox::focusInEvent(QFocusEvent *event)
+{
+    m_showing = true;
+    QListView::focusInEvent(event);
+    showListIndex();
+}
+
 void ListBox::mousePressEvent(QMouseEvent *event)
 {
     const int before = m_listIndex;

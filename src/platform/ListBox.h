@@ -14,6 +14,7 @@
 // - The selected row (listIndex, -1 for none) is the list's own state. Setting it from code
 //   emits Click() before the call returns, unless the row is already selected, so two lists
 //   that follow each other's selection stop echoing. A user's click always emits Click().
+// - The keyboard focus arriving selects nothing: only a click or a key inside the list does.
 // - Removing the selected row leaves no row selected; removing a row above it keeps the same
 //   text selected. Neither emits Click().
 class ListBox : public QListView
@@ -51,6 +52,7 @@ Q_SIGNALS:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 

@@ -131,4 +131,44 @@ TEST_F(FileBrowser, OnlyRegularFilesAreOfferedAndTheDriveListFollowsTheDrive)
     EXPECT_EQ(drives->currentData().toString(), catalogues.path()); // the chosen drive stays
 }
 
+// Tab walks every control of both windows, the lists of both file panels and the editor's
+// lists included: the focus coming into a list chooses no row and loads nothing (a load would
+// show its count box, which the scripted boxes would refuse). An arrow key in the file list
+// still chooses a file, and loads it.
+TEST_F(FileBrowser, TheFocusComingIntoAListChoosesNothing)
+{
+    putFile(catalogues.filePath(u"EINS.TXT"_s), "Frage\r\nAntwort\r\n");
+    main().fileList->setPath(catalogues.path());
+    editor().fileList->setPath(catalogues.path());
+    editor().fileList->setListIndex(-1);
+    editor().hideDrives->setValue(0);
+    click(main().fileMenuButton);
+    const QList<ListBox *> lists =
+            main().findChildren<ListBox *>() + editor().findChildren<ListBox *>();
+    const auto state = [&] {
+        QStringList seen = counters() + catalogueQuestions();
+        for (const ListBox *list : lists)
+            seen << QString::number(list->listIndex());
+        return seen;
+    };
+    const QStringList before = state();
+    for (QWidget *window : {static_cast<QWidget *>(&main()), static_cast<QWidget *>(&editor())}) {
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        QSet<QWidget *> visited;
+        while (!visited.contains(QApplication::focusWidget())) {
+            visited << QApplication::focusWidget();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            EXPECT_EQ(state(), before) << QApplication::focusWidget()->objectName().toStdString();
+        }
+        EXPECT_TRUE(visited.contains(window == &main() ? main().fileList : editor().questionList));
+    }
+    main().show();
+    main().fileList->setFocus(Qt::TabFocusReason);
+    expectCountMessage(1, u"EINS.TXT"_s);
+    QTest::keyClick(main().fileList, Qt::Key_Down);
+    EXPECT_EQ(catalogueQuestions(), QStringList{u"Frage"_s});
+}
+
 } // namespace
