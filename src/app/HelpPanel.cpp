@@ -44,11 +44,15 @@ HelpPanel::HelpPanel(const QRect &closedPlace, int openX, QWidget *parent)
     setTextInteractionFlags(Qt::TextSelectableByKeyboard);
     setFocusPolicy(Qt::NoFocus);
     setCursor(Qt::PointingHandCursor);
+    // A screen reader would take the caption for the name, and until the first opening that is
+    // the label's own name; the help text itself is heard as the description.
+    setAccessibleName(u"Hilfetext"_s);
 }
 
 void HelpPanel::open()
 {
     setText(helpText());
+    setAccessibleDescription(text());
     move(m_openX, y());
 }
 

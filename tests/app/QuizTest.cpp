@@ -3,6 +3,8 @@
 // count, the statistics, the help, the password to the editor, and quitting.
 #include "support/ProgramFixture.h"
 
+#include <QAccessible>
+
 #include "app/HelpPanel.h"
 
 #include "desktop/QtDialogs.h"
@@ -104,6 +106,8 @@ TEST_F(Quiz, TheStatisticsThePasswordAndTheHelp)
     editor().hide();
     main().show();
     QLabel *panel = main().helpPanel;
+    QAccessibleInterface *heard = QAccessible::queryAccessibleInterface(panel);
+    EXPECT_EQ(heard->text(QAccessible::Name), u"Hilfetext"_s);
     for (int i = 0; i < 2; ++i)
         dialogs.expectMessage(u"Pfeiltasten zum Blättern\rEnter/Return für Eingabe\r"
                               u"Esc für das Programmende\rIns für den Moduswechsel\r"
@@ -113,6 +117,8 @@ TEST_F(Quiz, TheStatisticsThePasswordAndTheHelp)
     EXPECT_TRUE(panel->text().startsWith(u"Dieses Programm benutzt du wie deine Lernkärtchen"_s));
     EXPECT_TRUE(panel->text().endsWith(
             u"Spaß!\r\r  << Klicke HIER oder auf HILFE, um das Fenster zu schließen >>"_s));
+    EXPECT_EQ(heard->text(QAccessible::Name) + heard->text(QAccessible::Description),
+              u"Hilfetext"_s + panel->text());
     const int height = panel->heightForWidth(panel->width());
     panel->setText(panel->text().replace(u'\r', u' '));
     EXPECT_GT(height, panel->heightForWidth(panel->width()));
