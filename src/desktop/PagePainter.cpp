@@ -4,13 +4,35 @@
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 
-bool PagePainter::begin(QPagedPaintDevice &device)
+namespace {
+
+// At least 5 mm, in whole points, since the PDF engine places its printable area on whole
+// points: 15 pt are 5.3 mm.
+constexpr double pdfMarginPoints = 15;
+
+} // namespace
+
+bool PagePainter::begin(QPagedPaintDevice &device, Margins margins)
 {
     m_device = &device;
     m_nextTop = 0;
     const QPageLayout layout = device.pageLayout();
-    device.setPageMargins(layout.minimumMargins(), layout.units());
-    return m_painter.begin(&device);
+    if (margins == Margins::PdfFile)
+        device.setPageMargins(
+                QMarginsF(pdfMarginPoints, pdfMarginPoints, pdfMarginPoints, pdfMarginPoints),
+                QPageLayout::Point);
+    else
+        device.setPageMargins(layout.minimumMargins(), layout.units());
+    if (!m_painter.begin(&device))
+        return false;
+    clipToPrintableArea();
+    return true;
+}
+
+// A text too long for its line is not wrapped; it ends at the margin, not beyond.
+void PagePainter::clipToPrintableArea()
+{
+    m_painter.setClipRect(QRect(0, 0, m_device->width(), m_device->height()));
 }
 
 bool PagePainter::paintLine(const QFont &font, int column, const QString &text)
@@ -28,7 +50,10 @@ bool PagePainter::paintLine(const QFont &font, int column, const QString &text)
 bool PagePainter::newPage()
 {
     m_nextTop = 0;
-    return m_device->newPage();
+    if (!m_device->newPage())
+        return false;
+    clipToPrintableArea();
+    return true;
 }
 
 bool PagePainter::end()

@@ -43,7 +43,7 @@ void PainterPrintService::beginJob()
         return;
     }
     m_printer->setFullPage(false);
-    if (!m_pages.begin(*m_printer))
+    if (!m_pages.begin(*m_printer, PagePainter::Margins::Printer))
         m_jobOutcome = PrintOutcome::Refused;
 }
 
@@ -76,7 +76,7 @@ QString PainterPrintService::writePdf(const QString &path, const QList<PrintRun>
         pdf.setTitle(u"ZEL-Merkbold"_s);
         pdf.setPageSize(QPageSize(QPageSize::A4));
         PagePainter pages;
-        if (!pages.begin(pdf))
+        if (!pages.begin(pdf, PagePainter::Margins::PdfFile))
             return false;
         bool pageUsed = false;
         for (const PrintRun &run : runs) {
