@@ -118,6 +118,11 @@ QByteArray serializeCatalogue(const Catalogue &catalogue)
 
 WriteResult writeCatalogueFile(const QString &path, const Catalogue &catalogue)
 {
-    const QString error = writeWholeFile(path, serializeCatalogue(catalogue));
+    const QByteArray bytes = serializeCatalogue(catalogue);
+    if (bytes.size() > maxCatalogueBytes)
+        return {false,
+                u"Die Datei „%1“ würde größer als 14 MiB; so große Fragenkataloge kann das Programm nicht laden."_s
+                        .arg(QDir::toNativeSeparators(path))};
+    const QString error = writeWholeFile(path, bytes);
     return {error.isEmpty(), error};
 }

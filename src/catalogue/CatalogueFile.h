@@ -56,5 +56,8 @@ struct WriteResult
     QString error; // German reason, for the caller's message box
 };
 
-// Atomic: when the write fails, a file that was there stays as it was.
+// Atomic: when the write fails, a file that was there stays as it was. A catalogue whose file
+// would be larger than a reader takes is not written: it could never be loaded again, and its
+// texts can grow on the way (lone CRs become CR LF, a character beyond Windows-1252 makes the
+// whole file UTF-8).
 WriteResult writeCatalogueFile(const QString &path, const Catalogue &catalogue);

@@ -130,7 +130,9 @@ TEST(CatalogueFile, TheExampleCataloguesReadCompletelyWithoutRepeatsAndWriteBack
 }
 
 // 50 MB of "Lernkärtchen " without a line end make one question; a file of exactly the limit
-// is read, one byte more is not (a file over 14 MiB is met through the file browser).
+// is read, one byte more is not (a file over 14 MiB is met through the file browser). A
+// catalogue is written only as far as it can be read again: one character beyond
+// Windows-1252 makes the whole file UTF-8, a byte more than the limit here.
 TEST(CatalogueFile, ALineOf50MBIsKeptWholeAndTheSizeLimitIsExact)
 {
     QTemporaryDir dir;
@@ -142,6 +144,18 @@ TEST(CatalogueFile, ALineOf50MBIsKeptWholeAndTheSizeLimitIsExact)
     EXPECT_EQ(read.pairs.questions.value(0).size(), line.size());
     EXPECT_EQ(read.pairs.questions.value(0).left(13) + read.pairs.questions.value(0).right(1),
               u"Lernkärtchen x"_s);
+
+    // The byte-order mark, two CR LF and the seven bytes of "Łódź" in UTF-8.
+    const QString largest(maxCatalogueBytes - 3 - 4 - 7, u'x');
+    const QString file = dir.filePath(u"GROSS.TXT"_s);
+    EXPECT_TRUE(writeCatalogueFile(file, {{largest}, {u"Łódź"_s}}).ok);
+    EXPECT_EQ(readCatalogueFile(file).pairs.answers, QStringList{u"Łódź"_s});
+    const WriteResult refused = writeCatalogueFile(file, {{largest + u'x'}, {u"Łódź"_s}});
+    EXPECT_EQ(
+            refused.error,
+            u"Die Datei „%1“ würde größer als 14 MiB; so große Fragenkataloge kann das Programm nicht laden."_s
+                    .arg(file));
+    EXPECT_EQ(QFileInfo(file).size(), maxCatalogueBytes);
 }
 
 // Files in /proc report a size of 0 whatever they hold; /proc/self/pagemap holds 256 GiB. A
