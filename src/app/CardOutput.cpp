@@ -46,7 +46,7 @@ void MainWindow::printCards()
         return;
     // Without a printer both sides go into one PDF file, the backs after the fronts.
     PrintSession printing(dialogs, m_session.printer(), u"KARTEN.PDF"_s);
-    if (!printCardSide(printing, catalogue.questions->texts(), choiceList->count()))
+    if (!printCardSide(printing, catalogue.questions().texts(), choiceList->count()))
         return;
     dialogs.messageBox(u"Die Fragen werden gedruckt.\r"_s, MsgBox::OkOnly, u"Drucken ..."_s);
     // The user turns the sheet over before answering.
@@ -54,7 +54,7 @@ void MainWindow::printCards()
                            u"Drucken"_s)
         != MsgBox::Yes)
         return;
-    if (!printCardSide(printing, catalogue.answers->texts(), choiceList->count()))
+    if (!printCardSide(printing, catalogue.answers().texts(), choiceList->count()))
         return;
     dialogs.messageBox(u"Die Antworten werden gedruckt.\r"_s, MsgBox::OkOnly, u"Drucken ..."_s);
 }
@@ -65,8 +65,8 @@ void MainWindow::copyCards()
     if (count < 1)
         return;
     const CatalogueLists catalogue = m_session.catalogue();
-    m_session.clipboard().replaceText(flashCardClipboardText(catalogue.questions->texts(),
-                                                             catalogue.answers->texts(), count));
+    m_session.clipboard().replaceText(flashCardClipboardText(catalogue.questions().texts(),
+                                                             catalogue.answers().texts(), count));
     m_session.dialogs().messageBox(u"Fragen und Antworten wurden kopiert.\r"_s, MsgBox::OkOnly,
                                    u"Ablage"_s);
 }

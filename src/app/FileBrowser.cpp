@@ -68,23 +68,19 @@ void MainWindow::loadSelectedFile()
         fileBrowser->hide();
         return;
     }
-    loadCatalogueFile(fileList->filePath(selected), fileList->text(selected));
+    takeCatalogue(readCatalogueFile(fileList->filePath(selected)), fileList->text(selected));
 }
 
 // A file that cannot be read completely keeps the pairs read before the failure; a load that
 // accepts no pair leaves the catalogue empty and reports 0.
-void MainWindow::loadCatalogueFile(const QString &path, const QString &fileName)
+void MainWindow::takeCatalogue(CatalogueReadResult read, const QString &fileName)
 {
     fileBrowser->hide();
-    const CatalogueLists catalogue = m_session.catalogue();
-
-    CatalogueReadResult read = readCatalogueFile(path);
     const qsizetype pairCount = read.pairs.questions.size();
     RandomSource &random = m_session.random();
     choiceList->setTexts(QuizRules::loadedFileChoices(
             read.pairs.answers, quizState().questionCount(), [&random] { return random.next(); }));
-    catalogue.questions->setTexts(std::move(read.pairs.questions));
-    catalogue.answers->setTexts(std::move(read.pairs.answers));
+    m_session.catalogue().replace(std::move(read.pairs.questions), std::move(read.pairs.answers));
     const bool complete = read.outcome == ReadOutcome::Complete;
     setWindowTitle(complete ? programTitle + u"  ( "_s + fileName + u" )"_s : programTitle);
 
@@ -110,6 +106,11 @@ void MainWindow::dropEvent(QDropEvent *event)
     const DroppedFile file = takeFileDrop(event, {DroppedFileKind::Catalogue});
     if (event->isAccepted())
         QMetaObject::invokeMethod(
-                this, [this, file] { loadCatalogueFile(file.path, file.name); },
+                this,
+                [this, file] {
+                    CatalogueReadResult read = readCatalogueFile(file.path);
+                    if (!QuizProcedures::refuseUnreadableDrop(m_session, read.error))
+                        takeCatalogue(std::move(read), file.name);
+                },
                 Qt::QueuedConnection);
 }

@@ -3,6 +3,7 @@
 
 #include <QWidget>
 
+struct CatalogueReadResult;
 class DirListBox;
 class DriveListBox;
 class FileListBox;
@@ -115,9 +116,9 @@ private:
     bool quitConfirmed();
     void wireCardOutput();
     void setUpFileBrowser();
-    // What a click in the file browser and a drop on the window share: the file at `path`
-    // replaces the catalogue, and `fileName` goes into the caption and the count message.
-    void loadCatalogueFile(const QString &path, const QString &fileName);
+    // What a click in the file browser and a drop on the window share: the pairs read replace
+    // the catalogue, and `fileName` goes into the caption and the count message.
+    void takeCatalogue(CatalogueReadResult read, const QString &fileName);
     void describeStateLabels();
 
     Session &m_session;

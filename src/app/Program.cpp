@@ -51,8 +51,7 @@ QuizState Program::quizState()
 
 CatalogueLists Program::catalogue()
 {
-    EditorWindow &editor = editorWindow();
-    return {editor.questionList, editor.answerList};
+    return editorWindow().catalogue();
 }
 
 SettingsControls Program::settings()

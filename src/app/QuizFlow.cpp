@@ -18,24 +18,23 @@ void MainWindow::confirmAnswer()
     QuizState quiz = quizState();
     if (quiz.isLearnMode())
         return;
-    const CatalogueLists catalogue = m_session.catalogue();
-    if (!QuizRules::isRightAnswer(quiz.shownAnswer(), catalogue.answers->text(0))) {
+    CatalogueLists catalogue = m_session.catalogue();
+    if (!QuizRules::isRightAnswer(quiz.shownAnswer(), catalogue.answers().text(0))) {
         m_session.dialogs().messageBox(u"Leider falsch, versuch's nochmal!\r"_s, MsgBox::OkOnly,
                                        u"F e h l e r"_s);
         quiz.setWrongCount(quiz.wrongCount() + 1);
         return;
     }
-    if (catalogue.questions->count() > 0) {
-        catalogue.questions->removeText(0);
-        catalogue.answers->removeText(0);
+    if (catalogue.questions().count() > 0) {
+        catalogue.useUpCurrentPair();
         quiz.setRightInSet(quiz.rightInSet() + 1);
         if (QuizRules::isPracticeSetDone(quiz.rightInSet(), quiz.questionCount()))
             QuizProcedures::buildPracticeSet(m_session);
     }
-    quiz.showQuestion(catalogue.questions->text(0));
+    quiz.showQuestion(catalogue.questions().text(0));
     quiz.setRightCount(quiz.rightCount() + 1);
     quiz.setProgress(quiz.progress() + QuizRules::progressStep(quiz.lastChoiceRow()));
-    if (catalogue.questions->count() == 0) {
+    if (catalogue.questions().count() == 0) {
         m_session.dialogs().messageBox(u"Es wurden alle Fragen beantwortet.\r"_s, MsgBox::OkOnly,
                                        u"Fragekatalog"_s);
         quiz.showStandardNotice();
@@ -53,8 +52,8 @@ void MainWindow::goBack()
         quiz.setBrowsePosition(
                 QuizRules::previousBrowsePosition(quiz.browsePosition(), quiz.lastChoiceRow()));
     if (quiz.isLearnMode()) {
-        ListBox *answers = m_session.catalogue().answers;
-        answers->setListIndex(QuizRules::previousLearnRow(answers->listIndex(), answers->count()));
+        ListBox &answers = m_session.catalogue().answers();
+        answers.setListIndex(QuizRules::previousLearnRow(answers.listIndex(), answers.count()));
     }
     QuizProcedures::refreshDisplay(m_session);
 }
@@ -66,9 +65,9 @@ void MainWindow::goForward()
         quiz.setBrowsePosition(
                 QuizRules::nextBrowsePosition(quiz.browsePosition(), quiz.lastChoiceRow()));
     if (quiz.isLearnMode()) {
-        ListBox *answers = m_session.catalogue().answers;
+        ListBox &answers = m_session.catalogue().answers();
         // On an empty catalogue there is no row to go to; the list refuses it.
-        answers->setListIndex(QuizRules::nextLearnRow(answers->listIndex(), answers->count()));
+        answers.setListIndex(QuizRules::nextLearnRow(answers.listIndex(), answers.count()));
     }
     QuizProcedures::refreshDisplay(m_session);
 }
@@ -81,10 +80,10 @@ void MainWindow::restoreStandardQuestions()
 
 void MainWindow::switchWorkMode()
 {
-    const CatalogueLists catalogue = m_session.catalogue();
+    CatalogueLists catalogue = m_session.catalogue();
     // Learn mode always starts at the first pair; an empty catalogue has none to select.
-    catalogue.questions->setListIndex(0);
-    catalogue.answers->setListIndex(0);
+    catalogue.questions().setListIndex(0);
+    catalogue.answers().setListIndex(0);
     QuizState quiz = quizState();
     if (quiz.isQuizMode()) {
         quiz.setWorkMode(WorkMode::learn);

@@ -253,6 +253,11 @@ void EditorWindow::load()
         fileList->setListIndex(0);
 }
 
+CatalogueLists EditorWindow::catalogue()
+{
+    return CatalogueLists(*questionList, *answerList, m_pairsUsedUp);
+}
+
 void EditorWindow::followQuestionRow()
 {
     answerList->setListIndex(questionList->listIndex());

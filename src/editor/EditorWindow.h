@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "session/CatalogueLists.h"
+
 #include <QWidget>
 
+struct CatalogueReadResult;
 class CheckBox;
 class DirListBox;
 class DriveListBox;
@@ -29,6 +32,9 @@ public:
 
     // Run once by the program right after creation.
     void load();
+
+    // The live catalogue this window's lists hold.
+    CatalogueLists catalogue();
 
     ListBox *questionList = nullptr; // questions
     ListBox *answerList = nullptr;   // answers
@@ -135,9 +141,9 @@ private:
     void setUpLayoutList();
     void wireLeaving();
     void makeSelectedFileStandard();
-    // What a double-click in the file panel and a drop on the window share: the catalogue or
-    // word list at `path` replaces the catalogue, and `fileName` titles the count message.
-    void loadFile(const QString &path, const QString &fileName);
+    // What a double-click in the file panel and a drop on the window share: the pairs of a
+    // catalogue or word list replace the catalogue, and `fileName` titles the count message.
+    void takeCatalogue(CatalogueReadResult read, const QString &fileName);
     void openOrCloseLayoutList(OutputMode mode);
 
     Session &m_session;
@@ -146,4 +152,5 @@ private:
     // new practice set. The choice list is filled only while the editor is hidden or by its own
     // load, and leaving settles the matter, so the flag is false whenever the editor is hidden.
     bool m_catalogueEdited = false;
+    int m_pairsUsedUp = 0; // see CatalogueLists
 };

@@ -78,23 +78,30 @@ void EditorWindow::loadSelectedFile()
         filePanel->hide();
         return;
     }
-    loadFile(fileList->filePath(selected), fileList->text(selected));
+    takeCatalogue(readCatalogueFile(fileList->filePath(selected)), fileList->text(selected));
 }
+
+namespace {
+
+CatalogueReadResult readCatalogueOrWordList(const DroppedFile &file)
+{
+    return file.kind == DroppedFileKind::Spreadsheet ? readSpreadsheetFile(file.path)
+                                                     : readCatalogueFile(file.path);
+}
+
+} // namespace
 
 // Unlike the main window's load, the answers go into the choice list in its own alphabetical
 // order, and the main window keeps its caption. A word list gives its pairs as a catalogue
 // would; saving it writes a catalogue file under a name the user types.
-void EditorWindow::loadFile(const QString &path, const QString &fileName)
+void EditorWindow::takeCatalogue(CatalogueReadResult read, const QString &fileName)
 {
     filePanel->hide();
-    CatalogueReadResult read =
-            isSpreadsheetFileName(fileName) ? readSpreadsheetFile(path) : readCatalogueFile(path);
     const qsizetype pairCount = read.pairs.questions.size();
     QuizState quiz = m_session.quizState();
     quiz.choices().clear();
     quiz.choices().addTexts(QuizRules::firstAnswers(read.pairs.answers, quiz.questionCount()));
-    questionList->setTexts(std::move(read.pairs.questions));
-    answerList->setTexts(std::move(read.pairs.answers));
+    catalogue().replace(std::move(read.pairs.questions), std::move(read.pairs.answers));
     m_catalogueEdited = false;
 
     QuizProcedures::startPractice(m_session);
@@ -118,7 +125,13 @@ void EditorWindow::dropEvent(QDropEvent *event)
     const DroppedFile file = takeFileDrop(event, takenFiles);
     if (event->isAccepted())
         QMetaObject::invokeMethod(
-                this, [this, file] { loadFile(file.path, file.name); }, Qt::QueuedConnection);
+                this,
+                [this, file] {
+                    CatalogueReadResult read = readCatalogueOrWordList(file);
+                    if (!QuizProcedures::refuseUnreadableDrop(m_session, read.error))
+                        takeCatalogue(std::move(read), file.name);
+                },
+                Qt::QueuedConnection);
 }
 
 // The file list keeps its selection while the panel is hidden, so this works with the panel
@@ -147,7 +160,6 @@ void EditorWindow::startNewCatalogue()
         return;
     questionInput->clear();
     answerInput->clear();
-    questionList->clear();
-    answerList->clear();
+    catalogue().replace({}, {});
     m_catalogueEdited = true;
 }

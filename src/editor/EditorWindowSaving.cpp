@@ -10,7 +10,33 @@
 #include "platform/ListBox.h"
 #include "platform/PictureButton.h"
 
+#include <QFileInfo>
+
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// Practice has used pairs up since the catalogue came in or was last saved, and the file
+// named holds a catalogue already, most likely this one in full: its pairs would be lost
+// without a word.
+bool replacingLosesPairs(Dialogs &dialogs, const QString &name, int pairsUsedUp)
+{
+    const QFileInfo file(name);
+    if (pairsUsedUp == 0 || !file.exists() || file.isDir())
+        return false;
+    const QString lost = pairsUsedUp == 1
+            ? u"Beim Üben wurde 1 Paar aus Frage und Antwort verbraucht. Es steht nicht mehr "
+              u"in der Liste und fehlt dann in der Datei „%1“."_s.arg(name)
+            : u"Beim Üben wurden %1 Paare aus Frage und Antwort verbraucht. Sie stehen nicht "
+              u"mehr in der Liste und fehlen dann in der Datei „%2“."_s.arg(pairsUsedUp)
+                      .arg(name);
+    return dialogs.messageBox(lost + u"\rTrotzdem speichern?\r"_s,
+                              MsgBox::YesNo | MsgBox::Question | MsgBox::DefaultButton2,
+                              u"Datei speichern"_s)
+            != MsgBox::Yes;
+}
+
+} // namespace
 
 void EditorWindow::wireSaving()
 {
@@ -20,7 +46,7 @@ void EditorWindow::wireSaving()
 // The name is used exactly as typed: no extension is added, and a bare name lands in the
 // working directory, whatever folder either file list shows. An existing file is replaced
 // without asking, but only once the new one is completely written, so a failed save leaves the
-// old file as it was.
+// old file as it was; after practice has used pairs up the user is asked first.
 void EditorWindow::saveCatalogue()
 {
     Dialogs &dialogs = m_session.dialogs();
@@ -34,6 +60,9 @@ void EditorWindow::saveCatalogue()
     const QString name = dialogs.inputBox(u"Namen der Datei:"_s, u"Datei speichern"_s, proposed);
     if (name.isEmpty())
         return;
+    CatalogueLists pairs = catalogue();
+    if (replacingLosesPairs(dialogs, name, pairs.pairsUsedUp()))
+        return;
 
     const WriteResult written =
             writeCatalogueFile(name, {questionList->texts(), answerList->texts()});
@@ -42,6 +71,7 @@ void EditorWindow::saveCatalogue()
                            MsgBox::OkOnly, u"Dateifehler"_s);
         return;
     }
+    pairs.markSaved();
     quizFiles.rereadFiles();
     filePanel->rereadFiles();
     dialogs.messageBox(u"Die Datei "_s + name + u" wurde gespeichert.\r"_s, MsgBox::OkOnly,

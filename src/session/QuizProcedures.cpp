@@ -21,8 +21,8 @@ void startPracticeSet(Session &session)
     QuizState quiz = session.quizState();
     const CatalogueLists catalogue = session.catalogue();
     // Rows that do not exist are refused, so an empty catalogue stays without a selection.
-    catalogue.questions->setListIndex(0);
-    catalogue.answers->setListIndex(0);
+    catalogue.questions().setListIndex(0);
+    catalogue.answers().setListIndex(0);
     quiz.choices().setListIndex(0);
     quiz.setRightInSet(0);
     quiz.setLastChoiceRow(quiz.choices().count() - 1);
@@ -34,7 +34,6 @@ void startPracticeSet(Session &session)
 
 void loadStandardQuestions(Session &session)
 {
-    const CatalogueLists catalogue = session.catalogue();
     QStringList questions;
     QStringList answers;
     for (const StandardPair &pair : standardPairs) {
@@ -44,15 +43,14 @@ void loadStandardQuestions(Session &session)
     ListBox &choices = session.quizState().choices();
     choices.clear();
     choices.addTexts(answers);
-    catalogue.questions->setTexts(std::move(questions));
-    catalogue.answers->setTexts(std::move(answers));
+    session.catalogue().replace(std::move(questions), std::move(answers));
     // From here on the reset is what every freshly loaded catalogue goes through.
     startPractice(session);
 }
 
 void showFirstQuestion(Session &session)
 {
-    session.quizState().showQuestion(session.catalogue().questions->text(0));
+    session.quizState().showQuestion(session.catalogue().questions().text(0));
 }
 
 void refreshDisplay(Session &session)
@@ -62,9 +60,9 @@ void refreshDisplay(Session &session)
     if (quiz.isQuizMode())
         quiz.showAnswer(quiz.choices().text(numericInt(quiz.browsePosition())));
     if (quiz.isLearnMode()) {
-        const int row = catalogue.answers->listIndex();
-        quiz.showQuestion(catalogue.questions->text(row));
-        quiz.showAnswer(catalogue.answers->text(row));
+        const int row = catalogue.answers().listIndex();
+        quiz.showQuestion(catalogue.questions().text(row));
+        quiz.showAnswer(catalogue.answers().text(row));
     }
 }
 
@@ -74,10 +72,10 @@ void buildPracticeSet(Session &session)
     RandomSource &random = session.random();
     random.reseedFromClock();
     quiz.setRightInSet(0);
-    quiz.choices().setTexts(QuizRules::practiceSetChoices(session.catalogue().answers->texts(),
+    quiz.choices().setTexts(QuizRules::practiceSetChoices(session.catalogue().answers().texts(),
                                                           quiz.questionCount(),
                                                           [&random] { return random.next(); }));
-    if (session.catalogue().questions->count() > 0) {
+    if (session.catalogue().questions().count() > 0) {
         startPracticeSet(session);
         showFirstQuestion(session);
         refreshDisplay(session);
@@ -94,13 +92,30 @@ void startPractice(Session &session)
     refreshDisplay(session);
 }
 
+namespace {
+
+void reportReadError(Session &session, const QString &readError)
+{
+    session.dialogs().messageBox(readError + u'\r', MsgBox::OkOnly, u"Dateifehler"_s);
+}
+
+} // namespace
+
+bool refuseUnreadableDrop(Session &session, const QString &readError)
+{
+    if (readError.isEmpty())
+        return false;
+    reportReadError(session, readError);
+    return true;
+}
+
 void reportLoad(Session &session, const QString &fileName, qsizetype pairCount,
                 const QString &readError)
 {
     Dialogs &dialogs = session.dialogs();
     // Without this a file that could not be read would only show as "0" records.
     if (!readError.isEmpty())
-        dialogs.messageBox(readError + u'\r', MsgBox::OkOnly, u"Dateifehler"_s);
+        reportReadError(session, readError);
     // The count stands with a blank in the place of its sign.
     dialogs.messageBox(u"Datensätze dieser Datei:  "_s + u' ' + QString::number(pairCount) + u'\r'
                                + u"Programmvoreinstellung:   "_s

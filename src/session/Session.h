@@ -1,24 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "session/CatalogueLists.h"
 #include "session/QuizState.h"
 
 class CheckBox;
 class ClipboardService;
 class Dialogs;
 class FilePanel;
-class ListBox;
 class PrintService;
 class QLabel;
 class RandomSource;
 class SpeechService;
-
-// The live catalogue: pair i is row i of both lists. The editor window holds them.
-struct CatalogueLists
-{
-    ListBox *questions;
-    ListBox *answers;
-};
 
 // The settings as the editor window shows them: the standard file and the two switches.
 struct SettingsControls

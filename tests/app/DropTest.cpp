@@ -25,6 +25,32 @@ struct DropCase
     int pairs;
 };
 
+// Drops the files on the window, over `target`, as a file manager drags them: as addresses and
+// as text, Shift asking to move them. Returns whether the window took the drag when it entered.
+bool dropFiles(QWidget *window, QWidget *target, const QStringList &paths)
+{
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString &path : paths)
+        urls << QUrl::fromLocalFile(path);
+    data.setUrls(urls);
+    data.setText(paths.front());
+    const QPoint at = target->mapTo(window, target->rect().center());
+    const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
+    QDragEnterEvent enter(at, actions, &data, Qt::LeftButton, Qt::ShiftModifier);
+    QApplication::sendEvent(window->windowHandle(), &enter);
+    if (!enter.isAccepted())
+        return false;
+    QDragMoveEvent moved(at, actions, &data, Qt::LeftButton, Qt::ShiftModifier);
+    QApplication::sendEvent(window->windowHandle(), &moved);
+    EXPECT_TRUE(moved.isAccepted());
+    QDropEvent dropped(at, actions, &data, Qt::LeftButton, Qt::ShiftModifier);
+    QApplication::sendEvent(window->windowHandle(), &dropped);
+    EXPECT_EQ(dropped.dropAction(), Qt::CopyAction); // a move would let the file be deleted
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+    return true;
+}
+
 class Dropping : public ProgramFixture, public ::testing::WithParamInterface<DropCase>
 { };
 
@@ -49,33 +75,17 @@ TEST_P(Dropping, LoadsOneCatalogueOrInTheEditorAWordListAndRefusesTheRest)
             : drop.over == Over::Questions           ? static_cast<QWidget *>(editor().questionList)
                                                      : editor().questionInput;
     const QStringList before = catalogueQuestions();
-
-    // A file manager's drag: the files as addresses and as text; Shift asks to move them.
-    QMimeData data;
-    QList<QUrl> urls;
+    QStringList paths;
     for (const QString &file : drop.files)
-        urls << QUrl::fromLocalFile(catalogues.filePath(file));
-    data.setUrls(urls);
-    data.setText(urls.front().toLocalFile());
-    const QPoint at = target->mapTo(window, target->rect().center());
-    const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
-    QDragEnterEvent enter(at, actions, &data, Qt::LeftButton, Qt::ShiftModifier);
-    QApplication::sendEvent(window->windowHandle(), &enter);
-    ASSERT_EQ(enter.isAccepted(), drop.pairs >= 0);
+        paths << catalogues.filePath(file);
+    if (drop.pairs >= 0)
+        expectCountMessage(drop.pairs, drop.files.front().toUpper());
+    ASSERT_EQ(dropFiles(window, target, paths), drop.pairs >= 0);
     if (drop.pairs < 0) {
         EXPECT_EQ(catalogueQuestions(), before);
         return;
     }
-    QDragMoveEvent moved(at, actions, &data, Qt::LeftButton, Qt::ShiftModifier);
-    QApplication::sendEvent(window->windowHandle(), &moved);
-    EXPECT_TRUE(moved.isAccepted());
     const QString name = drop.files.front();
-    expectCountMessage(drop.pairs, name.toUpper());
-    QDropEvent dropped(at, actions, &data, Qt::LeftButton, Qt::ShiftModifier);
-    QApplication::sendEvent(window->windowHandle(), &dropped);
-    EXPECT_EQ(dropped.dropAction(), Qt::CopyAction); // a move would let the file be deleted
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
-
     EXPECT_EQ(catalogueQuestions(), numbered(u"Frage "_s, 0, drop.pairs - 1));
     EXPECT_EQ(catalogueAnswers(), numbered(u"Antwort "_s, 0, drop.pairs - 1));
     EXPECT_EQ(question(), u"Frage 0"_s);
@@ -96,5 +106,42 @@ INSTANTIATE_TEST_SUITE_P(
                 DropCase{"Folder", Over::Questions, {u"ORDNER.TXT"_s}, -1},
                 DropCase{"Pdf", Over::Questions, {u"Handbuch.PDF"_s}, -1}),
         [](const auto &info) { return std::string(info.param.name); });
+
+using RefusedDrop = ProgramFixture;
+
+// A file that cannot be read at all says so in its one box and takes nothing away: not the
+// pairs typed in the editor, not the quiz under way in the main window.
+TEST_F(RefusedDrop, ShowsItsReasonAndChangesNothing)
+{
+    const QString large = catalogues.filePath(u"Gross.csv"_s);
+    putFile(large, "");
+    ASSERT_TRUE(QFile::resize(large, 20 * 1000 * 1000));
+    makeFifo(catalogues.filePath(u"Rohr.TXT"_s));
+    QFile::link(u"/dev/zero"_s, catalogues.filePath(u"Null.tsv"_s));
+    const std::pair<QString, QString> files[] = {
+            {large,
+             u"Die Datei „%1“ ist zu groß für eine Wortliste (mehr als 14 MiB)."_s.arg(large)},
+            {catalogues.filePath(u"Rohr.TXT"_s),
+             u"„%1“ ist keine gewöhnliche Datei."_s.arg(catalogues.filePath(u"Rohr.TXT"_s))},
+            {catalogues.filePath(u"Null.tsv"_s),
+             u"„%1“ ist keine gewöhnliche Datei."_s.arg(catalogues.filePath(u"Null.tsv"_s))}};
+    runStartupTimer();
+    answerRightByKeyboard();
+    openEditor();
+    setCatalogue({u"Hund"_s, u"Katze"_s, u"Kuh"_s}, {u"bellt"_s, u"miaut"_s, u"muht"_s});
+    const QStringList before = catalogueQuestions() + choices() + counters();
+    for (QWidget *window : {static_cast<QWidget *>(&editor()), static_cast<QWidget *>(&main())}) {
+        main().setVisible(window == &main());
+        editor().setVisible(window == &editor());
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+        for (const auto &[path, reason] : files) {
+            if (window == &main() && !path.endsWith(u".TXT"_s))
+                continue; // the main window takes no word lists
+            dialogs.expectMessage(reason + u'\r', u"Dateifehler"_s);
+            EXPECT_TRUE(dropFiles(window, window, {path}));
+            EXPECT_EQ(catalogueQuestions() + choices() + counters(), before);
+        }
+    }
+}
 
 } // namespace

@@ -97,6 +97,44 @@ TEST_F(Editor, AFailedSaveSaysWhyAndChangesNothing)
     EXPECT_EQ(workDirEntries(), listing);
 }
 
+// Practice uses pairs up; replacing the loaded file then asks first (No is the default and
+// writes nothing), saying how many pairs the file would lack; after a save it asks no more.
+TEST_F(Editor, ASaveAfterPracticeAsksBeforeTheFileLosesTheUsedUpPairs)
+{
+    const QString tiere = workDir.filePath(u"tiere.txt"_s);
+    const QByteArray four =
+            "Hund\r\nbellt\r\nKatze\r\nmiaut\r\nKuh\r\nmuht\r\nSchaf\r\nbl\xE4kt\r\n";
+    putFile(tiere, four);
+    click(editor().returnButton);
+    expectCountMessage(4, u"TIERE.TXT"_s);
+    main().fileList->setListIndex(int(main().fileList->texts().indexOf(u"tiere.txt"_s)));
+    const auto saveAsTiere = [this](const QString &question, int button) {
+        openEditor();
+        dialogs.expectInput(u"Namen der Datei:"_s, u"Datei speichern"_s, u"tiere.txt"_s,
+                            u"tiere.txt"_s);
+        if (!question.isEmpty())
+            dialogs.expectMessage(question + u"\rTrotzdem speichern?\r"_s, u"Datei speichern"_s,
+                                  MsgBox::YesNo | MsgBox::Question | MsgBox::DefaultButton2,
+                                  button);
+        if (button == MsgBox::Yes)
+            dialogs.expectMessage(u"Die Datei tiere.txt wurde gespeichert.\r"_s,
+                                  u"Datei sichern"_s);
+        click(editor().saveButton);
+        click(editor().returnButton);
+    };
+    answerRightByKeyboard();
+    saveAsTiere(
+            u"Beim Üben wurde 1 Paar aus Frage und Antwort verbraucht. Es steht nicht mehr in der Liste und fehlt dann in der Datei „tiere.txt“."_s,
+            MsgBox::No);
+    EXPECT_EQ(fileBytes(tiere), four);
+    answerRightByKeyboard();
+    saveAsTiere(
+            u"Beim Üben wurden 2 Paare aus Frage und Antwort verbraucht. Sie stehen nicht mehr in der Liste und fehlen dann in der Datei „tiere.txt“."_s,
+            MsgBox::Yes);
+    EXPECT_EQ(fileBytes(tiere), "Kuh\r\nmuht\r\nSchaf\r\nbl\xE4kt\r\n");
+    saveAsTiere({}, MsgBox::Yes);
+}
+
 // The standard file is the marked file in capitals until "X" clears it; "Abbruch" writes the
 // settings, even where it failed before, and goes back to the standard questions.
 TEST_F(Editor, AbbruchWritesTheSettingsAndReturnsToTheStandardQuestions)

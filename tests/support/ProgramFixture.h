@@ -81,8 +81,7 @@ public:
 
     void setCatalogue(const QStringList &questions, const QStringList &answers)
     {
-        editor().questionList->setTexts(questions);
-        editor().answerList->setTexts(answers);
+        program->catalogue().replace(questions, answers);
     }
     // "Frage i" / "Antwort i" for i from 0, and a practice set from them.
     void startNumberedCatalogue(int pairs)
