@@ -35,6 +35,16 @@ int main(int argc, char **argv)
                                  "StartUpMinimalWindow/iterations:20", 1, 1.5},
                                 {"loading a catalogue of 100 000 pairs",
                                  "LoadThroughFileList/100000", "LoadThroughFileList/32767", 1, 3.5},
+                                {"guessing the languages of both sides at 32767 pairs",
+                                 "GuessBothLanguages/32767", "LoadThroughFileList/32767", 1, 0.5},
+                                {"guessing both languages of the largest file accepted "
+                                 "(OneLetterPairs)",
+                                 "GuessBothLanguagesOfLargestFile/OneLetterPairs",
+                                 "LoadLargestFile/OneLetterPairs/iterations:3", 1, 0.5},
+                                {"guessing both languages of the largest file accepted "
+                                 "(OneLongQuestion)",
+                                 "GuessBothLanguagesOfLargestFile/OneLongQuestion",
+                                 "LoadLargestFile/OneLongQuestion/iterations:3", 1, 0.5},
                         });
     allMet &= printRatio("memory after loading the largest catalogue, per byte of the file", memory,
                          10);
