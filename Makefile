@@ -8,7 +8,7 @@ FUZZ_SECONDS ?= 60
 # The users' world: a German desktop, whose C library writes numbers with a comma.
 CTEST = LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-.PHONY: all deps configure build run test sanitize format format-check coverage bench fuzz soak package screenshots clean
+.PHONY: all deps configure build run test sanitize format format-check hooks coverage bench fuzz soak package screenshots clean
 
 all: build
 
@@ -16,7 +16,7 @@ deps:
 	@bash scripts/install-deps
 
 configure: deps
-	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMERKBOLD_WERROR=ON >/dev/null
 
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
@@ -27,7 +27,7 @@ run: build
 # The sanitizer build: every test again under ASan and UBSan, plus the fuzz targets.
 sanitize: deps
 	@CC=clang CXX=clang++ cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-		-DMERKBOLD_SANITIZE=ON >/dev/null
+		-DMERKBOLD_SANITIZE=ON -DMERKBOLD_WERROR=ON >/dev/null
 	@cmake --build $(SANITIZE_DIR) -j $(JOBS)
 
 FORMATTED = $(shell find src tests soak bench fuzz tools -name '*.cpp' -o -name '*.h')
@@ -37,6 +37,11 @@ format:
 
 format-check: deps
 	@clang-format --dry-run --Werror $(FORMATTED)
+
+# Git then runs hooks/pre-commit, which refuses a commit that make format would change.
+hooks:
+	@git config core.hooksPath hooks
+	@echo "hooks: git now runs hooks/pre-commit before every commit"
 
 test: format-check build sanitize
 	@cd $(BUILD_DIR) && $(CTEST)
