@@ -16,9 +16,9 @@
 class QuietDialogs final : public Dialogs
 {
 public:
-    int messageBox(const QString &, int style, const QString &) override
+    BoxAnswer messageBox(const QString &, BoxStyles style, const QString &) override
     {
-        return (style & MsgBox::YesNo) ? MsgBox::No : MsgBox::Ok;
+        return style.testFlag(BoxStyle::YesNo) ? BoxAnswer::No : BoxAnswer::Ok;
     }
     QString inputBox(const QString &, const QString &, const QString &defaultText) override
     {

@@ -18,9 +18,9 @@ void LoadThroughFileList(benchmark::State &state)
     files->setPath(program.folder());
     for (auto _ : state) {
         state.PauseTiming();
-        files->setListIndex(-1);
+        files->setCurrentRow(-1);
         state.ResumeTiming();
-        files->setListIndex(0);
+        files->setCurrentRow(0);
     }
 }
 BENCHMARK(LoadThroughFileList)->Arg(32767)->Arg(100000)->Unit(benchmark::kMillisecond);
@@ -35,10 +35,10 @@ void LoadLargestFile(benchmark::State &state, LargestFile kind)
     FileListBox *files = program.main().fileList;
     files->setPath(program.folder());
     int row = 0;
-    files->setListIndex(row);
+    files->setCurrentRow(row);
     for (auto _ : state) {
         row = 1 - row;
-        files->setListIndex(row);
+        files->setCurrentRow(row);
         for (int i = 0; i < 3; ++i)
             QCoreApplication::processEvents();
     }

@@ -32,7 +32,7 @@ double memoryPerFileByte()
     const QString path = writeGeneratedCatalogue(program.folder(), 32767);
     program.main().fileList->setPath(program.folder());
     const double before = residentBytes();
-    program.main().fileList->setListIndex(0);
+    program.main().fileList->setCurrentRow(0);
     const double after = residentBytes();
     return (after - before) / double(QFileInfo(path).size());
 }
@@ -43,8 +43,8 @@ double largestFilePeakShareOfGiB()
     writeLargestFile(program.folder(), LargestFile::OneLetterPairs, 1);
     writeLargestFile(program.folder(), LargestFile::OneLetterPairs, 2);
     program.main().fileList->setPath(program.folder());
-    program.main().fileList->setListIndex(0);
-    program.main().fileList->setListIndex(1);
+    program.main().fileList->setCurrentRow(0);
+    program.main().fileList->setCurrentRow(1);
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return double(usage.ru_maxrss) * 1024 / double(1 << 30);

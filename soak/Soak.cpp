@@ -67,11 +67,16 @@ struct Dice final : RandomSource
 class RandomDialogs final : public Dialogs
 {
 public:
-    int messageBox(const QString &prompt, int style, const QString &title) override
+    BoxAnswer messageBox(const QString &prompt, BoxStyles style, const QString &title) override
     {
-        int button = (style & 0xF) != MsgBox::YesNo ? MsgBox::Ok : MsgBox::Yes + dice.below(2);
-        quitYes += prompt == u"Das Programm beenden?\r"_s && button == MsgBox::Yes;
-        shown << u"  box \"%1\": %2 -> %3"_s.arg(title, prompt.trimmed()).arg(button);
+        const BoxAnswer button = !style.testFlag(BoxStyle::YesNo) ? BoxAnswer::Ok
+                : dice.below(2) == 0                              ? BoxAnswer::Yes
+                                                                  : BoxAnswer::No;
+        quitYes += prompt == u"Das Programm beenden?\r"_s && button == BoxAnswer::Yes;
+        const QString pressed = button == BoxAnswer::Ok ? u"OK"_s
+                : button == BoxAnswer::Yes              ? u"Ja"_s
+                                                        : u"Nein"_s;
+        shown << u"  box \"%1\": %2 -> %3"_s.arg(title, prompt.trimmed(), pressed);
         return button;
     }
     QString inputBox(const QString &prompt, const QString &title, const QString &proposed) override
@@ -417,7 +422,7 @@ int main(int argc, char **argv)
         world.know(QString::fromUtf16(pair.question), QString::fromUtf16(pair.answer));
     for (const QString &name : fileNames)
         world.writeFile(name, catalogueFile());
-    writeSettingsFile(kSettingsFileName.toString(), {u"tiere.txt"_s, 1, 1}); // printing allowed
+    writeSettingsFile(settingsFileName.toString(), {u"tiere.txt"_s, 1, 1}); // printing allowed
     world.start();
 
     std::deque<QString> trace; // the last actions and their boxes, latest last

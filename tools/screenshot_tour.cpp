@@ -61,7 +61,7 @@ public:
     QString shownTitle;
     std::function<void(QWidget &)> picture;
 
-    int messageBox(const QString &prompt, int style, const QString &title) override
+    BoxAnswer messageBox(const QString &prompt, BoxStyles style, const QString &title) override
     {
         if (title == shownTitle && picture) {
             QTimer::singleShot(500, [this] {
@@ -73,9 +73,9 @@ public:
             log(title, prompt, u"Nein"_s);
             return m_shown.messageBox(prompt, style, title);
         }
-        const bool question = (style & 0xF) == MsgBox::YesNo;
+        const bool question = style.testFlag(BoxStyle::YesNo);
         log(title, prompt, question ? u"Nein"_s : u"OK"_s);
-        return question ? MsgBox::No : MsgBox::Ok;
+        return question ? BoxAnswer::No : BoxAnswer::Ok;
     }
 
     QString inputBox(const QString &prompt, const QString &title, const QString &) override

@@ -15,7 +15,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int printQuestionStyle = MsgBox::YesNo | MsgBox::Critical | MsgBox::DefaultButton2;
+constexpr BoxStyles printQuestionStyle =
+        BoxStyle::YesNo | BoxStyle::StopIcon | BoxStyle::NoIsDefault;
 
 bool printCardSide(PrintSession &printing, const QStringList &catalogueHalf, int count)
 {
@@ -37,26 +38,26 @@ void MainWindow::printCards()
     const CatalogueLists catalogue = m_session.catalogue();
     // Ticked (1) and greyed (2) both allow printing.
     if (m_session.settings().allowPrinting->value() == 0) {
-        dialogs.messageBox(u"Druckfunktion wurde gesperrt.\r"_s, MsgBox::OkOnly,
+        dialogs.messageBox(u"Druckfunktion wurde gesperrt.\r"_s, BoxStyle::OkOnly,
                            u"Datei drucken"_s);
         return;
     }
     if (dialogs.messageBox(u"Fragen für Vorderseite drucken?\r"_s, printQuestionStyle, u"Drucken"_s)
-        != MsgBox::Yes)
+        != BoxAnswer::Yes)
         return;
     // Without a printer both sides go into one PDF file, the backs after the fronts.
     PrintSession printing(dialogs, m_session.printer(), u"KARTEN.PDF"_s);
     if (!printCardSide(printing, catalogue.questions().texts(), choiceList->count()))
         return;
-    dialogs.messageBox(u"Die Fragen werden gedruckt.\r"_s, MsgBox::OkOnly, u"Drucken ..."_s);
+    dialogs.messageBox(u"Die Fragen werden gedruckt.\r"_s, BoxStyle::OkOnly, u"Drucken ..."_s);
     // The user turns the sheet over before answering.
     if (dialogs.messageBox(u"Antworten für Rückseite drucken?\r"_s, printQuestionStyle,
                            u"Drucken"_s)
-        != MsgBox::Yes)
+        != BoxAnswer::Yes)
         return;
     if (!printCardSide(printing, catalogue.answers().texts(), choiceList->count()))
         return;
-    dialogs.messageBox(u"Die Antworten werden gedruckt.\r"_s, MsgBox::OkOnly, u"Drucken ..."_s);
+    dialogs.messageBox(u"Die Antworten werden gedruckt.\r"_s, BoxStyle::OkOnly, u"Drucken ..."_s);
 }
 
 void MainWindow::copyCards()
@@ -67,6 +68,6 @@ void MainWindow::copyCards()
     const CatalogueLists catalogue = m_session.catalogue();
     m_session.clipboard().replaceText(flashCardClipboardText(catalogue.questions().texts(),
                                                              catalogue.answers().texts(), count));
-    m_session.dialogs().messageBox(u"Fragen und Antworten wurden kopiert.\r"_s, MsgBox::OkOnly,
+    m_session.dialogs().messageBox(u"Fragen und Antworten wurden kopiert.\r"_s, BoxStyle::OkOnly,
                                    u"Ablage"_s);
 }

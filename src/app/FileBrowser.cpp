@@ -31,7 +31,7 @@ void MainWindow::setUpFileBrowser()
     fileBrowser->raise();
 
     connect(fileMenuButton, &PictureButton::clicked, this, &MainWindow::toggleFileBrowser);
-    connect(fileList, &FileListBox::Click, this, &MainWindow::loadSelectedFile);
+    connect(fileList, &FileListBox::rowClicked, this, &MainWindow::loadSelectedFile);
     // A catalogue dropped from a file manager saves the way through the browser.
     setAcceptDrops(true);
 }
@@ -63,7 +63,7 @@ void MainWindow::toggleFileBrowser()
 // away) there is nothing to load, and the catalogue stays as it is.
 void MainWindow::loadSelectedFile()
 {
-    const int selected = fileList->listIndex();
+    const int selected = fileList->currentRow();
     if (selected < 0) {
         fileBrowser->hide();
         return;

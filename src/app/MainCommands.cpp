@@ -42,7 +42,7 @@ void MainWindow::toggleHelp()
 {
     if (helpPanel->isClosed()) {
         helpPanel->open();
-        m_session.dialogs().messageBox(keyboardPrompt, MsgBox::OkOnly, u"Tastaturbenutzung"_s);
+        m_session.dialogs().messageBox(keyboardPrompt, BoxStyle::OkOnly, u"Tastaturbenutzung"_s);
     } else {
         helpPanel->close();
     }

@@ -11,10 +11,10 @@ using namespace Qt::StringLiterals;
 // "No" is the default button, so a hasty Enter keeps the program running.
 bool MainWindow::quitConfirmed()
 {
-    return m_session.dialogs().messageBox(u"Das Programm beenden?\r"_s,
-                                          MsgBox::YesNo | MsgBox::Critical | MsgBox::DefaultButton2,
-                                          u"ZEL-Merkbold"_s)
-            == MsgBox::Yes;
+    return m_session.dialogs().messageBox(
+                   u"Das Programm beenden?\r"_s,
+                   BoxStyle::YesNo | BoxStyle::StopIcon | BoxStyle::NoIsDefault, u"ZEL-Merkbold"_s)
+            == BoxAnswer::Yes;
 }
 
 // Nothing is saved on the way out; the settings file is written only by the editor.

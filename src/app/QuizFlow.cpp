@@ -20,7 +20,7 @@ void MainWindow::confirmAnswer()
         return;
     CatalogueLists catalogue = m_session.catalogue();
     if (!QuizRules::isRightAnswer(quiz.shownAnswer(), catalogue.answers().text(0))) {
-        m_session.dialogs().messageBox(u"Leider falsch, versuch's nochmal!\r"_s, MsgBox::OkOnly,
+        m_session.dialogs().messageBox(u"Leider falsch, versuch's nochmal!\r"_s, BoxStyle::OkOnly,
                                        u"F e h l e r"_s);
         quiz.setWrongCount(quiz.wrongCount() + 1);
         return;
@@ -35,7 +35,7 @@ void MainWindow::confirmAnswer()
     quiz.setRightCount(quiz.rightCount() + 1);
     quiz.setProgress(quiz.progress() + QuizRules::progressStep(quiz.lastChoiceRow()));
     if (catalogue.questions().count() == 0) {
-        m_session.dialogs().messageBox(u"Es wurden alle Fragen beantwortet.\r"_s, MsgBox::OkOnly,
+        m_session.dialogs().messageBox(u"Es wurden alle Fragen beantwortet.\r"_s, BoxStyle::OkOnly,
                                        u"Fragekatalog"_s);
         quiz.showStandardNotice();
         QuizProcedures::loadStandardQuestions(m_session);
@@ -53,7 +53,7 @@ void MainWindow::goBack()
                 QuizRules::previousBrowsePosition(quiz.browsePosition(), quiz.lastChoiceRow()));
     if (quiz.isLearnMode()) {
         ListBox &answers = m_session.catalogue().answers();
-        answers.setListIndex(QuizRules::previousLearnRow(answers.listIndex(), answers.count()));
+        answers.setCurrentRow(QuizRules::previousLearnRow(answers.currentRow(), answers.count()));
     }
     QuizProcedures::refreshDisplay(m_session);
 }
@@ -67,7 +67,7 @@ void MainWindow::goForward()
     if (quiz.isLearnMode()) {
         ListBox &answers = m_session.catalogue().answers();
         // On an empty catalogue there is no row to go to; the list refuses it.
-        answers.setListIndex(QuizRules::nextLearnRow(answers.listIndex(), answers.count()));
+        answers.setCurrentRow(QuizRules::nextLearnRow(answers.currentRow(), answers.count()));
     }
     QuizProcedures::refreshDisplay(m_session);
 }
@@ -82,8 +82,8 @@ void MainWindow::switchWorkMode()
 {
     CatalogueLists catalogue = m_session.catalogue();
     // Learn mode always starts at the first pair; an empty catalogue has none to select.
-    catalogue.questions().setListIndex(0);
-    catalogue.answers().setListIndex(0);
+    catalogue.questions().setCurrentRow(0);
+    catalogue.answers().setCurrentRow(0);
     QuizState quiz = quizState();
     if (quiz.isQuizMode()) {
         quiz.setWorkMode(WorkMode::learn);

@@ -23,7 +23,7 @@ void MainWindow::applyStartupSettings()
 // selected in turn, and each selection loads its file.
 void MainWindow::readStartupSettings()
 {
-    const Settings settings = readSettingsFile(kSettingsFileName.toString());
+    const Settings settings = readSettingsFile(settingsFileName.toString());
     const SettingsControls controls = m_session.settings();
     controls.standardFileName->setText(settings.defaultCatalogue);
     controls.allowPrinting->setValue(settings.printPermission);
@@ -35,6 +35,6 @@ void MainWindow::readStartupSettings()
     standardNotice->hide();
     for (int row = 0; row < fileList->count(); ++row) {
         if (fileList->text(row).toUpper() == wanted)
-            fileList->setListIndex(row);
+            fileList->setCurrentRow(row);
     }
 }

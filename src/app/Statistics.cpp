@@ -17,7 +17,7 @@ void reportRate(Session &session, double part, double other, const QString &sent
         return;
     session.dialogs().messageBox(
             u"%1 %2 Prozent.\r"_s.arg(sentence, numberText(QuizRules::ratePercent(part, other))),
-            MsgBox::OkOnly, title);
+            BoxStyle::OkOnly, title);
 }
 
 } // namespace

@@ -23,7 +23,7 @@
 // back, and a failed write is reported in a box titled "Einstellungen".
 // The file name is relative: it lies in the working directory, which the program never changes.
 
-inline constexpr QStringView kSettingsFileName = u"ZELMERK.INI";
+inline constexpr QStringView settingsFileName = u"ZELMERK.INI";
 
 struct Settings
 {

@@ -17,20 +17,15 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QMessageBox::Icon iconOf(int style)
+QMessageBox::Icon iconOf(BoxStyles style)
 {
-    switch (style & 0x70) {
-    case MsgBox::Critical:
+    if (style.testFlag(BoxStyle::StopIcon))
         return QMessageBox::Critical;
-    case MsgBox::Question:
+    if (style.testFlag(BoxStyle::QuestionIcon))
         return QMessageBox::Question;
-    case MsgBox::Exclamation:
+    if (style.testFlag(BoxStyle::WarningIcon))
         return QMessageBox::Warning;
-    case MsgBox::Information:
-        return QMessageBox::Information;
-    default:
-        return QMessageBox::NoIcon;
-    }
+    return QMessageBox::NoIcon;
 }
 
 } // namespace
@@ -45,22 +40,22 @@ QString QtDialogs::displayText(const QString &prompt)
     return text;
 }
 
-int QtDialogs::messageBox(const QString &prompt, int style, const QString &title)
+BoxAnswer QtDialogs::messageBox(const QString &prompt, BoxStyles style, const QString &title)
 {
     QMessageBox box(iconOf(style), title, displayText(prompt), QMessageBox::NoButton,
                     QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
-    if ((style & 0x7) == MsgBox::YesNo) {
+    if (style.testFlag(BoxStyle::YesNo)) {
         QPushButton *yes = box.addButton(u"Ja"_s, QMessageBox::YesRole);
         QPushButton *no = box.addButton(u"Nein"_s, QMessageBox::NoRole);
-        box.setDefaultButton((style & MsgBox::DefaultButton2) ? no : yes);
+        box.setDefaultButton(style.testFlag(BoxStyle::NoIsDefault) ? no : yes);
         box.setEscapeButton(no);
         box.exec();
-        return box.clickedButton() == yes ? MsgBox::Yes : MsgBox::No;
+        return box.clickedButton() == yes ? BoxAnswer::Yes : BoxAnswer::No;
     }
     box.setDefaultButton(box.addButton(u"OK"_s, QMessageBox::AcceptRole));
     box.exec();
-    return MsgBox::Ok;
+    return BoxAnswer::Ok;
 }
 
 QString QtDialogs::inputBox(const QString &prompt, const QString &title, const QString &defaultText)

@@ -7,7 +7,7 @@
 class QtDialogs final : public Dialogs
 {
 public:
-    int messageBox(const QString &prompt, int style, const QString &title) override;
+    BoxAnswer messageBox(const QString &prompt, BoxStyles style, const QString &title) override;
     QString inputBox(const QString &prompt, const QString &title,
                      const QString &defaultText) override;
     QString saveFileName(const QString &title, const QString &proposedPath,

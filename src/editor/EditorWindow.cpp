@@ -146,8 +146,8 @@ void EditorWindow::createControls()
     answerList->setGeometry(Twips::rect(120, 5160, 7815, 1230));
     answerList->setStyleSheet(u"color: #C000C0;"_s);
     answerList->setAccessibleName(u"Antworten"_s);
-    connect(questionList, &ListBox::Click, this, &EditorWindow::followQuestionRow);
-    connect(answerList, &ListBox::Click, this, &EditorWindow::followAnswerRow);
+    connect(questionList, &ListBox::rowClicked, this, &EditorWindow::followQuestionRow);
+    connect(answerList, &ListBox::rowClicked, this, &EditorWindow::followAnswerRow);
 
     layoutList = new ListBox(ListBox::Order::AsAdded, this);
     layoutList->setObjectName(u"Liste3"_s);
@@ -250,7 +250,7 @@ void EditorWindow::load()
 {
     centreOnScreen(*this);
     if (fileList->count() > 0)
-        fileList->setListIndex(0);
+        fileList->setCurrentRow(0);
 }
 
 CatalogueLists EditorWindow::catalogue()
@@ -260,12 +260,12 @@ CatalogueLists EditorWindow::catalogue()
 
 void EditorWindow::followQuestionRow()
 {
-    answerList->setListIndex(questionList->listIndex());
+    answerList->setCurrentRow(questionList->currentRow());
 }
 
 void EditorWindow::followAnswerRow()
 {
-    questionList->setListIndex(answerList->listIndex());
+    questionList->setCurrentRow(answerList->currentRow());
 }
 
 // The editor's lists are the live catalogue: closing through the frame only hides the window

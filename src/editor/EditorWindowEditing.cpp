@@ -14,8 +14,8 @@ using namespace Qt::StringLiterals;
 
 void EditorWindow::wireEditing()
 {
-    connect(questionList, &ListBox::DblClick, this, &EditorWindow::takePairFromQuestions);
-    connect(answerList, &ListBox::DblClick, this, &EditorWindow::takePairFromAnswers);
+    connect(questionList, &ListBox::rowDoubleClicked, this, &EditorWindow::takePairFromQuestions);
+    connect(answerList, &ListBox::rowDoubleClicked, this, &EditorWindow::takePairFromAnswers);
     connect(addPairButton, &PictureButton::clicked, this, &EditorWindow::addPair);
     connect(clearQuestionButton, &PictureButton::clicked, this, &EditorWindow::clearQuestion);
     connect(clearAnswerButton, &PictureButton::clicked, this, &EditorWindow::clearAnswer);
@@ -25,7 +25,7 @@ void EditorWindow::wireEditing()
 // The pair stays in the catalogue and stays selected.
 void EditorWindow::takePairFrom(const ListBox *list)
 {
-    const int row = list->listIndex();
+    const int row = list->currentRow();
     questionInput->setText(questionList->text(row));
     answerInput->setText(answerList->text(row));
 }
@@ -47,12 +47,12 @@ void EditorWindow::addPair()
     const QString question = questionInput->text();
     const QString answer = answerInput->text();
     if (question.isEmpty() || answer.isEmpty()) {
-        m_session.dialogs().messageBox(u"Frage und Antwort ausfüllen!\r"_s, MsgBox::OkOnly,
+        m_session.dialogs().messageBox(u"Frage und Antwort ausfüllen!\r"_s, BoxStyle::OkOnly,
                                        u"Dateifehler"_s);
         return;
     }
     if (questionList->contains(question) || answerList->contains(answer)) {
-        m_session.dialogs().messageBox(u"Eintrag ist schon vorhanden!\r"_s, MsgBox::OkOnly,
+        m_session.dialogs().messageBox(u"Eintrag ist schon vorhanden!\r"_s, BoxStyle::OkOnly,
                                        u"Doppelter Eintrag"_s);
         return;
     }
@@ -60,8 +60,8 @@ void EditorWindow::addPair()
     answerList->addText(answer);
     m_catalogueEdited = true;
     const int last = questionList->count() - 1;
-    questionList->setListIndex(last);
-    answerList->setListIndex(last);
+    questionList->setCurrentRow(last);
+    answerList->setCurrentRow(last);
     questionInput->clear();
     answerInput->clear();
 }
@@ -79,14 +79,14 @@ void EditorWindow::clearAnswer()
 // The selection goes back to the first pair, not to a neighbour of the deleted one.
 void EditorWindow::deletePair()
 {
-    const int row = questionList->listIndex();
+    const int row = questionList->currentRow();
     if (row < 0)
         return;
     questionList->removeText(row);
     answerList->removeText(row);
     m_catalogueEdited = true;
     if (questionList->count() > 0)
-        questionList->setListIndex(0);
+        questionList->setCurrentRow(0);
     if (answerList->count() > 0)
-        answerList->setListIndex(0);
+        answerList->setCurrentRow(0);
 }

@@ -33,7 +33,7 @@ const std::initializer_list<DroppedFileKind> takenFiles{DroppedFileKind::Catalog
 void EditorWindow::wireFiles()
 {
     connect(fileMenuButton, &PictureButton::clicked, this, &EditorWindow::toggleFilePanel);
-    connect(fileList, &FileListBox::DblClick, this, &EditorWindow::loadSelectedFile);
+    connect(fileList, &FileListBox::rowDoubleClicked, this, &EditorWindow::loadSelectedFile);
     connect(noStandardFileButton, &QPushButton::clicked, this, &EditorWindow::clearStandardFile);
     connect(newCatalogueButton, &PictureButton::clicked, this, &EditorWindow::startNewCatalogue);
     for (QLabel *field : {standardFileCaption, standardFileName}) {
@@ -73,7 +73,7 @@ void EditorWindow::toggleFilePanel()
 
 void EditorWindow::loadSelectedFile()
 {
-    const int selected = fileList->listIndex();
+    const int selected = fileList->currentRow();
     if (selected < 0) {
         filePanel->hide();
         return;
@@ -138,7 +138,7 @@ void EditorWindow::dropEvent(QDropEvent *event)
 // closed too. Without a selected file nothing changes.
 void EditorWindow::makeSelectedFileStandard()
 {
-    const int selected = fileList->listIndex();
+    const int selected = fileList->currentRow();
     if (selected >= 0)
         standardFileName->setText(fileList->text(selected).toUpper());
 }
@@ -146,17 +146,17 @@ void EditorWindow::makeSelectedFileStandard()
 void EditorWindow::clearStandardFile()
 {
     standardFileName->clear();
-    fileList->setListIndex(-1);
+    fileList->setCurrentRow(-1);
 }
 
 // No file is created or deleted: the catalogue is emptied for a new one to be typed and saved.
 // The main window's choice list and counters stay until the editor is left.
 void EditorWindow::startNewCatalogue()
 {
-    const int answer = m_session.dialogs().messageBox(
+    const BoxAnswer answer = m_session.dialogs().messageBox(
             u"Eine neue Datei anlegen?\r"_s,
-            MsgBox::YesNo | MsgBox::Question | MsgBox::DefaultButton2, u"ZEL-Fragen"_s);
-    if (answer == MsgBox::No)
+            BoxStyle::YesNo | BoxStyle::QuestionIcon | BoxStyle::NoIsDefault, u"ZEL-Fragen"_s);
+    if (answer == BoxAnswer::No)
         return;
     questionInput->clear();
     answerInput->clear();

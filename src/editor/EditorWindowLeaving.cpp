@@ -26,7 +26,7 @@ void EditorWindow::showHelp()
                                    u"nicht übernommen, jedoch beim grünen Häkchen.\r"
                                    u"Die Standarddatei wird bei geöffneter Dateiliste\r"
                                    u"markiert und mit Klicken auf das Feld zugewiesen.\r"_s,
-                                   MsgBox::OkOnly, u"Hilfe Editor"_s);
+                                   BoxStyle::OkOnly, u"Hilfe Editor"_s);
 }
 
 // The only place the settings are written. Whatever the lists held is gone unless it was saved.
@@ -53,8 +53,8 @@ void EditorWindow::leaveWithCatalogue()
     // Learn mode shows the selected pair; the first question is shown next, so the pair shown
     // must be the first one too, or a question would stand above another question's answer.
     if (m_session.quizState().isLearnMode()) {
-        questionList->setListIndex(0);
-        answerList->setListIndex(0);
+        questionList->setCurrentRow(0);
+        answerList->setCurrentRow(0);
     }
     QuizProcedures::refreshDisplay(m_session);
     QuizProcedures::showFirstQuestion(m_session);

@@ -31,9 +31,9 @@ bool replacingLosesPairs(Dialogs &dialogs, const QString &name, int pairsUsedUp)
               u"mehr in der Liste und fehlen dann in der Datei „%2“."_s.arg(pairsUsedUp)
                       .arg(name);
     return dialogs.messageBox(lost + u"\rTrotzdem speichern?\r"_s,
-                              MsgBox::YesNo | MsgBox::Question | MsgBox::DefaultButton2,
+                              BoxStyle::YesNo | BoxStyle::QuestionIcon | BoxStyle::NoIsDefault,
                               u"Datei speichern"_s)
-            != MsgBox::Yes;
+            != BoxAnswer::Yes;
 }
 
 } // namespace
@@ -51,12 +51,12 @@ void EditorWindow::saveCatalogue()
 {
     Dialogs &dialogs = m_session.dialogs();
     if (questionList->count() != answerList->count()) {
-        dialogs.messageBox(u"Verschieden viele Fragen und Antworten!\r"_s, MsgBox::OkOnly,
+        dialogs.messageBox(u"Verschieden viele Fragen und Antworten!\r"_s, BoxStyle::OkOnly,
                            u"Dateifehler"_s);
         return;
     }
     FilePanel &quizFiles = m_session.quizFilePanel();
-    const QString proposed = quizFiles.files->text(quizFiles.files->listIndex());
+    const QString proposed = quizFiles.files->text(quizFiles.files->currentRow());
     const QString name = dialogs.inputBox(u"Namen der Datei:"_s, u"Datei speichern"_s, proposed);
     if (name.isEmpty())
         return;
@@ -68,12 +68,12 @@ void EditorWindow::saveCatalogue()
             writeCatalogueFile(name, {questionList->texts(), answerList->texts()});
     if (!written.ok) {
         dialogs.messageBox(u"Die Datei wurde nicht gespeichert.\r"_s + written.error + u'\r',
-                           MsgBox::OkOnly, u"Dateifehler"_s);
+                           BoxStyle::OkOnly, u"Dateifehler"_s);
         return;
     }
     pairs.markSaved();
     quizFiles.rereadFiles();
     filePanel->rereadFiles();
-    dialogs.messageBox(u"Die Datei "_s + name + u" wurde gespeichert.\r"_s, MsgBox::OkOnly,
+    dialogs.messageBox(u"Die Datei "_s + name + u" wurde gespeichert.\r"_s, BoxStyle::OkOnly,
                        u"Datei sichern"_s);
 }

@@ -13,9 +13,9 @@ using namespace Qt::StringLiterals;
 void EditorWindow::writeSettings()
 {
     const Settings settings{standardFileName->text(), allowPrinting->value(), hideDrives->value()};
-    const WriteResult written = writeSettingsFile(kSettingsFileName.toString(), settings);
+    const WriteResult written = writeSettingsFile(settingsFileName.toString(), settings);
     if (!written.ok)
         m_session.dialogs().messageBox(u"Die Einstellungen konnten nicht gespeichert werden.\r"_s
                                                + written.error + u'\r',
-                                       MsgBox::OkOnly, u"Einstellungen"_s);
+                                       BoxStyle::OkOnly, u"Einstellungen"_s);
 }

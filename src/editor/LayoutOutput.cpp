@@ -8,14 +8,14 @@
 
 void EditorWindow::wireLayoutOutput()
 {
-    connect(layoutList, &ListBox::DblClick, this, &EditorWindow::outputChosenLayout);
+    connect(layoutList, &ListBox::rowDoubleClicked, this, &EditorWindow::outputChosenLayout);
 }
 
 // The list closes first; the next output needs its button again.
 void EditorWindow::outputChosenLayout()
 {
     layoutList->hide();
-    produceEditorOutput(editorLayoutAt(layoutList->listIndex()), layoutListMode(*layoutList),
+    produceEditorOutput(editorLayoutAt(layoutList->currentRow()), layoutListMode(*layoutList),
                         questionList->texts(), answerList->texts(),
                         {m_session.dialogs(), m_session.printer(), m_session.clipboard()});
 }

@@ -26,9 +26,9 @@ const QStringList &editorLayoutNames()
     return names;
 }
 
-EditorLayout editorLayoutAt(int listIndex)
+EditorLayout editorLayoutAt(int currentRow)
 {
-    return static_cast<EditorLayout>(std::clamp(listIndex + 1, 1, 5));
+    return static_cast<EditorLayout>(std::clamp(currentRow + 1, 1, 5));
 }
 
 QString editorLayoutText(EditorLayout layout, const QStringList &questions,

@@ -19,7 +19,7 @@ enum class EditorLayout {
 const QStringList &editorLayoutNames();
 
 // The layout of a row of the layout list; no selection (-1) gives the first layout.
-EditorLayout editorLayoutAt(int listIndex);
+EditorLayout editorLayoutAt(int currentRow);
 
 inline const PrintFont editorLayoutFont{QStringLiteral("Arial"), 16};
 

@@ -11,10 +11,10 @@ void produceEditorOutput(EditorLayout layout, OutputMode mode, const QStringList
 {
     if (mode == OutputMode::Copy) {
         services.clipboard.replaceText(editorLayoutText(layout, questions, answers));
-        services.dialogs.messageBox(u"Daten wurden kopiert ..."_s, MsgBox::OkOnly, u"Kopieren"_s);
+        services.dialogs.messageBox(u"Daten wurden kopiert ..."_s, BoxStyle::OkOnly, u"Kopieren"_s);
         return;
     }
     PrintSession session(services.dialogs, services.printer, u"LISTE.PDF"_s);
     if (session.print(editorLayoutFont, editorLayoutJobs(layout, questions, answers)))
-        services.dialogs.messageBox(u"Daten werden gedruckt ..."_s, MsgBox::OkOnly, u"Drucken"_s);
+        services.dialogs.messageBox(u"Daten werden gedruckt ..."_s, BoxStyle::OkOnly, u"Drucken"_s);
 }

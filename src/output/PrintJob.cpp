@@ -10,7 +10,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString printTitle = u"Drucken"_s;
-constexpr int troubleStyle = MsgBox::OkOnly | MsgBox::Exclamation;
+constexpr BoxStyles troubleStyle = BoxStyle::WarningIcon;
 
 void sendLines(PrintService &printer, const PrintJob &job)
 {
@@ -63,8 +63,9 @@ bool PrintSession::choosePdfFile()
 {
     if (m_dialogs.messageBox(u"Es ist kein Drucker eingerichtet.\r"
                              u"Sollen die Seiten als PDF-Datei gespeichert werden?\r"_s,
-                             MsgBox::YesNo | MsgBox::Question | MsgBox::DefaultButton2, printTitle)
-        != MsgBox::Yes)
+                             BoxStyle::YesNo | BoxStyle::QuestionIcon | BoxStyle::NoIsDefault,
+                             printTitle)
+        != BoxAnswer::Yes)
         return false;
     m_pdfPath = m_dialogs.saveFileName(u"Als PDF-Datei speichern"_s,
                                        QDir::current().absoluteFilePath(m_pdfFileName),
@@ -81,6 +82,6 @@ bool PrintSession::addToPdf(const PrintRun &run)
     if (error.isEmpty())
         return true;
     m_dialogs.messageBox(u"Die PDF-Datei wurde nicht gespeichert.\r"_s + error + u'\r',
-                         MsgBox::OkOnly, u"Dateifehler"_s);
+                         BoxStyle::OkOnly, u"Dateifehler"_s);
     return false;
 }

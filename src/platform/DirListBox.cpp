@@ -47,7 +47,7 @@ bool DirListBox::setPath(const QString &path)
         return true;
     m_path = wanted;
     fill();
-    Q_EMIT Change();
+    Q_EMIT pathChanged();
     return true;
 }
 

@@ -6,7 +6,7 @@
 
 // A folder list: the folders from its drive's root down to the current folder, opened one
 // inside the other, then the subfolders of the current folder. A double-click opens a folder.
-// Setting the path, from code or by a double-click, emits Change() at once, before the call
+// Setting the path, from code or by a double-click, emits pathChanged() at once, before the call
 // returns; setting the path it already has emits nothing. The folders are read synchronously,
 // so the list is complete when the call returns. It starts in the working directory.
 class DirListBox : public QTreeWidget
@@ -27,7 +27,7 @@ public:
     bool enterDrive(const QString &driveRoot);
 
 Q_SIGNALS:
-    void Change();
+    void pathChanged();
 
 private:
     void fill();

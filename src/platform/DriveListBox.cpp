@@ -19,7 +19,7 @@ void DriveListBox::setDrive(const QString &path)
         return;
     m_drive = root;
     showDrive();
-    Q_EMIT Change();
+    Q_EMIT driveChanged();
 }
 
 void DriveListBox::setDrives(const QList<Drive> &drives)
@@ -63,5 +63,5 @@ void DriveListBox::followUser(int index)
     if (root == m_drive)
         return;
     m_drive = root;
-    Q_EMIT Change();
+    Q_EMIT driveChanged();
 }

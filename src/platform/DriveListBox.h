@@ -7,7 +7,7 @@
 
 // A drive list: the drives in a drop-down list, each shown by its mount point and its label.
 // It starts on the drive of the working directory. Choosing another drive, by the user or from
-// code, emits Change() at once, before the call returns; choosing the drive it already has
+// code, emits driveChanged() at once, before the call returns; choosing the drive it already has
 // emits nothing.
 class DriveListBox : public QComboBox
 {
@@ -26,7 +26,7 @@ public:
     void setDrives(const QList<Drive> &drives);
 
 Q_SIGNALS:
-    void Change();
+    void driveChanged();
 
 protected:
     // A medium mounted since the list was filled shows up when the list is opened.

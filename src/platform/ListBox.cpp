@@ -76,8 +76,8 @@ void ListBox::insertText(int row, const QString &text)
     row = std::clamp(row, 0, count());
     m_showing = true; // the view's own reaction to the new row is no user's choice
     m_model.insertText(row, text);
-    if (m_listIndex >= row)
-        ++m_listIndex;
+    if (m_currentRow >= row)
+        ++m_currentRow;
     showListIndex();
 }
 
@@ -87,10 +87,10 @@ void ListBox::removeText(int row)
         return;
     m_showing = true;
     m_model.removeText(row);
-    if (m_listIndex == row)
-        m_listIndex = -1;
-    else if (m_listIndex > row)
-        --m_listIndex;
+    if (m_currentRow == row)
+        m_currentRow = -1;
+    else if (m_currentRow > row)
+        --m_currentRow;
     showListIndex();
 }
 
@@ -98,24 +98,24 @@ void ListBox::setTexts(QStringList texts)
 {
     m_showing = true;
     m_model.replaceAll(std::move(texts));
-    m_listIndex = -1;
+    m_currentRow = -1;
     showListIndex();
 }
 
-void ListBox::setListIndex(int row)
+void ListBox::setCurrentRow(int row)
 {
-    if (row == m_listIndex || row < -1 || row >= count())
+    if (row == m_currentRow || row < -1 || row >= count())
         return;
-    m_listIndex = row;
+    m_currentRow = row;
     showListIndex();
-    Q_EMIT Click();
+    Q_EMIT rowClicked();
 }
 
 void ListBox::showEvent(QShowEvent *event)
 {
     QListView::showEvent(event);
-    if (m_listIndex >= 0)
-        scrollTo(m_model.index(m_listIndex));
+    if (m_currentRow >= 0)
+        scrollTo(m_model.index(m_currentRow));
 }
 
 // Qt makes the first row current when the focus comes by the keyboard. In a file list that would
@@ -129,30 +129,30 @@ void ListBox::focusInEvent(QFocusEvent *event)
 
 void ListBox::mousePressEvent(QMouseEvent *event)
 {
-    const int before = m_listIndex;
+    const int before = m_currentRow;
     QListView::mousePressEvent(event);
     const QModelIndex hit = indexAt(event->position().toPoint());
     // A click on the row that is already selected changes nothing in the view, yet it is a
     // click all the same.
-    if (hit.isValid() && hit.row() == before && m_listIndex == before)
-        Q_EMIT Click();
+    if (hit.isValid() && hit.row() == before && m_currentRow == before)
+        Q_EMIT rowClicked();
 }
 
 void ListBox::mouseDoubleClickEvent(QMouseEvent *event)
 {
     // Below the last row or on an empty list too: the handler decides by the selection.
     QListView::mouseDoubleClickEvent(event);
-    Q_EMIT DblClick();
+    Q_EMIT rowDoubleClicked();
 }
 
-// Mirrors m_listIndex into the view without taking the view's reaction for a user's choice.
+// Mirrors m_currentRow into the view without taking the view's reaction for a user's choice.
 void ListBox::showListIndex()
 {
     m_showing = true;
-    if (m_listIndex < 0) {
+    if (m_currentRow < 0) {
         selectionModel()->clear();
     } else {
-        const QModelIndex index = m_model.index(m_listIndex);
+        const QModelIndex index = m_model.index(m_currentRow);
         selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
         // Scrolling lays out every row first; a hidden list does that when it is shown.
         if (isVisible())
@@ -164,9 +164,9 @@ void ListBox::showListIndex()
 // The view moved its current row on its own: by mouse or keyboard.
 void ListBox::followView(const QModelIndex &current)
 {
-    if (m_showing || !current.isValid() || current.row() == m_listIndex)
+    if (m_showing || !current.isValid() || current.row() == m_currentRow)
         return;
-    m_listIndex = current.row();
+    m_currentRow = current.row();
     selectionModel()->select(current, QItemSelectionModel::ClearAndSelect);
-    Q_EMIT Click();
+    Q_EMIT rowClicked();
 }

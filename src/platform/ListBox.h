@@ -11,12 +11,12 @@
 // - A sorted list places an appended text at its alphabetical place (German, letter case
 //   ignored, after equal texts); insertText() puts a text at exactly the given row.
 // - text() of a row that does not exist is "".
-// - The selected row (listIndex, -1 for none) is the list's own state. Setting it from code
-//   emits Click() before the call returns, unless the row is already selected, so two lists
-//   that follow each other's selection stop echoing. A user's click always emits Click().
+// - The selected row (currentRow, -1 for none) is the list's own state. Setting it from code
+//   emits rowClicked() before the call returns, unless the row is already selected, so two lists
+//   that follow each other's selection stop echoing. A user's click always emits rowClicked().
 // - The keyboard focus arriving selects nothing: only a click or a key inside the list does.
 // - Removing the selected row leaves no row selected; removing a row above it keeps the same
-//   text selected. Neither emits Click().
+//   text selected. Neither emits rowClicked().
 class ListBox : public QListView
 {
     Q_OBJECT
@@ -42,13 +42,13 @@ public:
     // Replaces every row at once, for loaders of whole catalogues; the selection is cleared.
     void setTexts(QStringList texts);
 
-    int listIndex() const { return m_listIndex; }
-    // A row that does not exist is refused: nothing changes and no Click() is emitted.
-    void setListIndex(int row);
+    int currentRow() const { return m_currentRow; }
+    // A row that does not exist is refused: nothing changes and no rowClicked() is emitted.
+    void setCurrentRow(int row);
 
 Q_SIGNALS:
-    void Click();
-    void DblClick();
+    void rowClicked();
+    void rowDoubleClicked();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -63,6 +63,6 @@ private:
     TextListModel m_model;
     Order m_order;
     QCollator m_collator;
-    int m_listIndex = -1;
+    int m_currentRow = -1;
     bool m_showing = false;
 };

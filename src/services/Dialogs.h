@@ -1,35 +1,36 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QFlags>
 #include <QString>
 
 // Message and input boxes. Prompts are passed exactly as the program words them, a final
 // carriage return included; only the on-screen implementation turns them into lines.
-namespace MsgBox {
-// Style bits, combined with |: one button set, one icon, one default button.
-inline constexpr int OkOnly = 0;
-inline constexpr int YesNo = 4;
-inline constexpr int Critical = 16;
-inline constexpr int Question = 32;
-inline constexpr int Exclamation = 48;
-inline constexpr int Information = 64;
-inline constexpr int DefaultButton2 = 256;
 
-// What a box returns.
-inline constexpr int Ok = 1;
-inline constexpr int Cancel = 2;
-inline constexpr int Yes = 6;
-inline constexpr int No = 7;
-} // namespace MsgBox
+// What a message box shows beside its prompt: one set of buttons, at most one icon, and which
+// button a hasty Return presses.
+enum class BoxStyle {
+    OkOnly = 0,
+    YesNo = 1 << 0, // "Ja" is the default button unless NoIsDefault
+    NoIsDefault = 1 << 1,
+    StopIcon = 1 << 2,
+    QuestionIcon = 1 << 3,
+    WarningIcon = 1 << 4,
+};
+Q_DECLARE_FLAGS(BoxStyles, BoxStyle)
+Q_DECLARE_OPERATORS_FOR_FLAGS(BoxStyles)
+
+// The button that closed a message box.
+enum class BoxAnswer { Ok, Yes, No };
 
 class Dialogs
 {
 public:
     virtual ~Dialogs() = default;
 
-    // Modal; returns the button pressed (MsgBox::Ok, Yes, No; closing the box counts as the
-    // default "No" of a question and as "OK" of a notice).
-    virtual int messageBox(const QString &prompt, int style, const QString &title) = 0;
+    // Modal; returns the button pressed. Closing the box counts as "Nein" for a question and as
+    // "OK" for a notice.
+    virtual BoxAnswer messageBox(const QString &prompt, BoxStyles style, const QString &title) = 0;
 
     // Modal; returns the typed text, or "" when cancelled.
     virtual QString inputBox(const QString &prompt, const QString &title,

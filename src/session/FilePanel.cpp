@@ -49,25 +49,25 @@ FilePanel::FilePanel(const QRect &place, const Places &lists, Dialogs &dialogs, 
     for (QWidget *list : std::initializer_list<QWidget *>{drives, folders, files})
         paintList(*list);
 
-    connect(drives, &DriveListBox::Change, this, &FilePanel::followDrive);
-    connect(folders, &DirListBox::Change, this, [this] { files->setPath(folders->path()); });
+    connect(drives, &DriveListBox::driveChanged, this, &FilePanel::followDrive);
+    connect(folders, &DirListBox::pathChanged, this, [this] { files->setPath(folders->path()); });
 }
 
 void FilePanel::followDrive()
 {
     if (folders->enterDrive(drives->drive()))
         return;
-    m_dialogs.messageBox(u"Laufwerk ist nicht bereit!\r"_s, MsgBox::OkOnly, u"Laufwerkfehler"_s);
+    m_dialogs.messageBox(u"Laufwerk ist nicht bereit!\r"_s, BoxStyle::OkOnly, u"Laufwerkfehler"_s);
     drives->setDrive(folders->path());
 }
 
 void FilePanel::rereadFiles()
 {
-    const QString selected = files->text(files->listIndex());
+    const QString selected = files->text(files->currentRow());
     files->setPattern(files->pattern()); // re-reads, and leaves nothing selected
     const int row = int(files->texts().indexOf(selected));
     if (selected.isEmpty() || row < 0)
         return;
     const QSignalBlocker noClick(files);
-    files->setListIndex(row);
+    files->setCurrentRow(row);
 }

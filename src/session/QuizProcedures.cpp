@@ -21,9 +21,9 @@ void startPracticeSet(Session &session)
     QuizState quiz = session.quizState();
     const CatalogueLists catalogue = session.catalogue();
     // Rows that do not exist are refused, so an empty catalogue stays without a selection.
-    catalogue.questions().setListIndex(0);
-    catalogue.answers().setListIndex(0);
-    quiz.choices().setListIndex(0);
+    catalogue.questions().setCurrentRow(0);
+    catalogue.answers().setCurrentRow(0);
+    quiz.choices().setCurrentRow(0);
     quiz.setRightInSet(0);
     quiz.setLastChoiceRow(quiz.choices().count() - 1);
     quiz.setBrowsePosition(0);
@@ -60,7 +60,7 @@ void refreshDisplay(Session &session)
     if (quiz.isQuizMode())
         quiz.showAnswer(quiz.choices().text(numericInt(quiz.browsePosition())));
     if (quiz.isLearnMode()) {
-        const int row = catalogue.answers().listIndex();
+        const int row = catalogue.answers().currentRow();
         quiz.showQuestion(catalogue.questions().text(row));
         quiz.showAnswer(catalogue.answers().text(row));
     }
@@ -96,7 +96,7 @@ namespace {
 
 void reportReadError(Session &session, const QString &readError)
 {
-    session.dialogs().messageBox(readError + u'\r', MsgBox::OkOnly, u"Dateifehler"_s);
+    session.dialogs().messageBox(readError + u'\r', BoxStyle::OkOnly, u"Dateifehler"_s);
 }
 
 } // namespace
@@ -120,7 +120,7 @@ void reportLoad(Session &session, const QString &fileName, qsizetype pairCount,
     dialogs.messageBox(u"Datensätze dieser Datei:  "_s + u' ' + QString::number(pairCount) + u'\r'
                                + u"Programmvoreinstellung:   "_s
                                + session.quizState().questionCountText() + u'\r',
-                       MsgBox::OkOnly, fileName.toUpper());
+                       BoxStyle::OkOnly, fileName.toUpper());
 }
 
 } // namespace QuizProcedures

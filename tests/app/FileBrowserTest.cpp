@@ -140,7 +140,7 @@ TEST_F(FileBrowser, TheFocusComingIntoAListChoosesNothing)
     putFile(catalogues.filePath(u"EINS.TXT"_s), "Frage\r\nAntwort\r\n");
     main().fileList->setPath(catalogues.path());
     editor().fileList->setPath(catalogues.path());
-    editor().fileList->setListIndex(-1);
+    editor().fileList->setCurrentRow(-1);
     editor().hideDrives->setValue(0);
     click(main().fileMenuButton);
     const QList<ListBox *> lists =
@@ -148,7 +148,7 @@ TEST_F(FileBrowser, TheFocusComingIntoAListChoosesNothing)
     const auto state = [&] {
         QStringList seen = counters() + catalogueQuestions();
         for (const ListBox *list : lists)
-            seen << QString::number(list->listIndex());
+            seen << QString::number(list->currentRow());
         return seen;
     };
     const QStringList before = state();

@@ -139,12 +139,12 @@ TEST_F(Quiz, QuittingAsksFirstAndEndsOnlyOnYes)
                                           [this] { press(Qt::Key_Escape); },
                                           [this] { main().close(); }};
     for (const auto &quit : ways) {
-        for (int button : {MsgBox::No, MsgBox::Yes}) {
+        for (BoxAnswer button : {BoxAnswer::No, BoxAnswer::Yes}) {
             dialogs.expectMessage(u"Das Programm beenden?\r"_s, u"ZEL-Merkbold"_s,
-                                  MsgBox::YesNo | MsgBox::Critical | MsgBox::DefaultButton2,
+                                  BoxStyle::YesNo | BoxStyle::StopIcon | BoxStyle::NoIsDefault,
                                   button);
             quit();
-            EXPECT_TRUE(button == MsgBox::Yes || main().isVisible());
+            EXPECT_TRUE(button == BoxAnswer::Yes || main().isVisible());
         }
     }
     EXPECT_EQ(ends, 3);
@@ -157,9 +157,9 @@ TEST(QuitBox, EnterAnswersNo)
     QTimer::singleShot(0,
                        [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return); });
     EXPECT_EQ(QtDialogs().messageBox(u"Das Programm beenden?\r"_s,
-                                     MsgBox::YesNo | MsgBox::Critical | MsgBox::DefaultButton2,
+                                     BoxStyle::YesNo | BoxStyle::StopIcon | BoxStyle::NoIsDefault,
                                      u"ZEL-Merkbold"_s),
-              MsgBox::No);
+              BoxAnswer::No);
 }
 
 } // namespace

@@ -45,7 +45,7 @@ TEST_P(StartupSettings, SetTheEditorsControlsAndLoadTheDefaultCatalogue)
                  == c.settings));
     EXPECT_EQ(main().standardNotice->isVisible(), c.settings.defaultCatalogue.isEmpty());
     EXPECT_EQ(catalogueQuestions().value(0), c.question);
-    EXPECT_EQ(main().fileList->text(main().fileList->listIndex()), c.loadedFile);
+    EXPECT_EQ(main().fileList->text(main().fileList->currentRow()), c.loadedFile);
     EXPECT_EQ(main().windowTitle(),
               c.loadedFile.isEmpty() ? u"Z E L - M e r k b o l d"_s
                                      : u"Z E L - M e r k b o l d  ( tiere.txt )"_s);

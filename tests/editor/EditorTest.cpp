@@ -44,7 +44,8 @@ public:
 TEST_F(Editor, ACatalogueTypedInSavedAndLoadedBackIsTheSame)
 {
     dialogs.expectMessage(u"Eine neue Datei anlegen?\r"_s, u"ZEL-Fragen"_s,
-                          MsgBox::YesNo | MsgBox::Question | MsgBox::DefaultButton2, MsgBox::Yes);
+                          BoxStyle::YesNo | BoxStyle::QuestionIcon | BoxStyle::NoIsDefault,
+                          BoxAnswer::Yes);
     click(editor().newCatalogueButton);
     typePair(u"Wie heißt die Hauptstadt von Österreich?"_s, u"Wien"_s);
     editor().questionInput->insert(u"Größter\r\nPlanet?"_s);
@@ -107,16 +108,16 @@ TEST_F(Editor, ASaveAfterPracticeAsksBeforeTheFileLosesTheUsedUpPairs)
     putFile(tiere, four);
     click(editor().returnButton);
     expectCountMessage(4, u"TIERE.TXT"_s);
-    main().fileList->setListIndex(int(main().fileList->texts().indexOf(u"tiere.txt"_s)));
-    const auto saveAsTiere = [this](const QString &question, int button) {
+    main().fileList->setCurrentRow(int(main().fileList->texts().indexOf(u"tiere.txt"_s)));
+    const auto saveAsTiere = [this](const QString &question, BoxAnswer button) {
         openEditor();
         dialogs.expectInput(u"Namen der Datei:"_s, u"Datei speichern"_s, u"tiere.txt"_s,
                             u"tiere.txt"_s);
         if (!question.isEmpty())
             dialogs.expectMessage(question + u"\rTrotzdem speichern?\r"_s, u"Datei speichern"_s,
-                                  MsgBox::YesNo | MsgBox::Question | MsgBox::DefaultButton2,
+                                  BoxStyle::YesNo | BoxStyle::QuestionIcon | BoxStyle::NoIsDefault,
                                   button);
-        if (button == MsgBox::Yes)
+        if (button == BoxAnswer::Yes)
             dialogs.expectMessage(u"Die Datei tiere.txt wurde gespeichert.\r"_s,
                                   u"Datei sichern"_s);
         click(editor().saveButton);
@@ -125,14 +126,14 @@ TEST_F(Editor, ASaveAfterPracticeAsksBeforeTheFileLosesTheUsedUpPairs)
     answerRightByKeyboard();
     saveAsTiere(
             u"Beim Üben wurde 1 Paar aus Frage und Antwort verbraucht. Es steht nicht mehr in der Liste und fehlt dann in der Datei „tiere.txt“."_s,
-            MsgBox::No);
+            BoxAnswer::No);
     EXPECT_EQ(fileBytes(tiere), four);
     answerRightByKeyboard();
     saveAsTiere(
             u"Beim Üben wurden 2 Paare aus Frage und Antwort verbraucht. Sie stehen nicht mehr in der Liste und fehlen dann in der Datei „tiere.txt“."_s,
-            MsgBox::Yes);
+            BoxAnswer::Yes);
     EXPECT_EQ(fileBytes(tiere), "Kuh\r\nmuht\r\nSchaf\r\nbl\xE4kt\r\n");
-    saveAsTiere({}, MsgBox::Yes);
+    saveAsTiere({}, BoxAnswer::Yes);
 }
 
 // The standard file is the marked file in capitals until "X" clears it; "Abbruch" writes the
@@ -140,7 +141,7 @@ TEST_F(Editor, ASaveAfterPracticeAsksBeforeTheFileLosesTheUsedUpPairs)
 TEST_F(Editor, AbbruchWritesTheSettingsAndReturnsToTheStandardQuestions)
 {
     click(editor().noStandardFileButton);
-    editor().fileList->setListIndex(0);
+    editor().fileList->setCurrentRow(0);
     click(editor().standardFileName);
     editor().allowPrinting->setValue(1);
     editor().hideDrives->setValue(0);
@@ -174,7 +175,7 @@ TEST_F(Editor, AbbruchMitLadenAndTheFrameKeepTheCatalogue)
     EXPECT_EQ(choices().first() + u", "_s + choices().last(), u"Antwort 10, Antwort 9"_s);
     answerRightByKeyboard();
     openEditor();
-    editor().questionList->setListIndex(0);
+    editor().questionList->setCurrentRow(0);
     click(editor().deletePairButton);
     editor().close();
     EXPECT_TRUE(main().isVisible() && !editor().isVisible());

@@ -17,15 +17,17 @@
 
 namespace {
 
-constexpr int asking = MsgBox::YesNo | MsgBox::Critical | MsgBox::DefaultButton2;
-constexpr int trouble = MsgBox::OkOnly | MsgBox::Exclamation;
+constexpr BoxStyles asking = BoxStyle::YesNo | BoxStyle::StopIcon | BoxStyle::NoIsDefault;
+constexpr BoxStyles trouble = BoxStyle::WarningIcon;
 
-using Box =
-        std::tuple<const char16_t *, const char16_t *, int, int>; // prompt, title, style, button
-const Box front{u"Fragen für Vorderseite drucken?\r", u"Drucken", asking, MsgBox::Yes};
-const Box frontPrinted{u"Die Fragen werden gedruckt.\r", u"Drucken ...", 0, MsgBox::Ok};
-const Box back{u"Antworten für Rückseite drucken?\r", u"Drucken", asking, MsgBox::Yes};
-const Box backPrinted{u"Die Antworten werden gedruckt.\r", u"Drucken ...", 0, MsgBox::Ok};
+// prompt, title, style, button
+using Box = std::tuple<const char16_t *, const char16_t *, BoxStyles, BoxAnswer>;
+const Box front{u"Fragen für Vorderseite drucken?\r", u"Drucken", asking, BoxAnswer::Yes};
+const Box frontPrinted{u"Die Fragen werden gedruckt.\r", u"Drucken ...", BoxStyle::OkOnly,
+                       BoxAnswer::Ok};
+const Box back{u"Antworten für Rückseite drucken?\r", u"Drucken", asking, BoxAnswer::Yes};
+const Box backPrinted{u"Die Antworten werden gedruckt.\r", u"Drucken ...", BoxStyle::OkOnly,
+                      BoxAnswer::Ok};
 
 using Cards = ProgramFixture;
 
@@ -35,11 +37,11 @@ TEST_F(Cards, PrintingAsksBeforeEachSideAndTellsWhatHappened)
 {
     // clang-format off
     const std::tuple<const char *, int, QList<PrintOutcome>, std::vector<Box>, qsizetype> cases[] = {
-        {"Permission0Locks", 0, {}, {{u"Druckfunktion wurde gesperrt.\r", u"Datei drucken", 0, MsgBox::Ok}}, 0},
+        {"Permission0Locks", 0, {}, {{u"Druckfunktion wurde gesperrt.\r", u"Datei drucken", BoxStyle::OkOnly, BoxAnswer::Ok}}, 0},
         {"Permission2", 2, {}, {front, frontPrinted, back, backPrinted}, 2},
-        {"NoAtTheBack", 1, {}, {front, frontPrinted, {std::get<0>(back), u"Drucken", asking, MsgBox::No}}, 1},
-        {"NoPrinterNoPdf", 1, {PrintOutcome::NoPrinter}, {front, {u"Es ist kein Drucker eingerichtet.\rSollen die Seiten als PDF-Datei gespeichert werden?\r", u"Drucken", MsgBox::YesNo | MsgBox::Question | MsgBox::DefaultButton2, MsgBox::No}}, 1},
-        {"BackRefused", 1, {PrintOutcome::Done, PrintOutcome::Refused}, {front, frontPrinted, back, {u"Der Drucker hat den Druckauftrag abgelehnt.\r", u"Drucken", trouble, MsgBox::Ok}}, 2}};
+        {"NoAtTheBack", 1, {}, {front, frontPrinted, {std::get<0>(back), u"Drucken", asking, BoxAnswer::No}}, 1},
+        {"NoPrinterNoPdf", 1, {PrintOutcome::NoPrinter}, {front, {u"Es ist kein Drucker eingerichtet.\rSollen die Seiten als PDF-Datei gespeichert werden?\r", u"Drucken", BoxStyle::YesNo | BoxStyle::QuestionIcon | BoxStyle::NoIsDefault, BoxAnswer::No}}, 1},
+        {"BackRefused", 1, {PrintOutcome::Done, PrintOutcome::Refused}, {front, frontPrinted, back, {u"Der Drucker hat den Druckauftrag abgelehnt.\r", u"Drucken", trouble, BoxAnswer::Ok}}, 2}};
     // clang-format on
     main().applyStartupSettings(); // no settings file: printing is locked until allowed
     for (const auto &[name, permission, outcomes, boxes, jobs] : cases) {
@@ -170,7 +172,7 @@ TEST(PdfPrinting, LinesGoOnPagesInOrderInTheArialFace)
 
     PdfPrintService nowhere(dir.filePath(u"fehlt/karten"_s));
     dialogs.expectMessage(u"Der Drucker hat den Druckauftrag abgelehnt.\r"_s, u"Drucken"_s,
-                          MsgBox::OkOnly | MsgBox::Exclamation);
+                          BoxStyle::WarningIcon);
     EXPECT_FALSE(PrintSession(dialogs, nowhere, u"KARTEN.PDF"_s).print(flashCardFont, {job, job}));
 }
 

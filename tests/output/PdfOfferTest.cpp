@@ -15,7 +15,7 @@ namespace {
 
 const QString offer =
         u"Es ist kein Drucker eingerichtet.\rSollen die Seiten als PDF-Datei gespeichert werden?\r"_s;
-constexpr int offerStyle = MsgBox::YesNo | MsgBox::Question | MsgBox::DefaultButton2;
+constexpr BoxStyles offerStyle = BoxStyle::YesNo | BoxStyle::QuestionIcon | BoxStyle::NoIsDefault;
 const QString saveTitle = u"Als PDF-Datei speichern"_s;
 const QString pdfFilter = u"PDF-Dateien (*.pdf *.PDF)"_s;
 
@@ -83,7 +83,7 @@ protected:
 
 TEST_F(PdfOffer, YesPutsTheFrontAndThenTheBackIntoOneFileAskingOnce)
 {
-    dialogs.expectMessage(offer, u"Drucken"_s, offerStyle, MsgBox::Yes);
+    dialogs.expectMessage(offer, u"Drucken"_s, offerStyle, BoxAnswer::Yes);
     dialogs.expectSaveFile(saveTitle, cards, pdfFilter, cards);
     ASSERT_TRUE(printFront());
     // What stays when the back is declined; the long line ends at the margin.
@@ -104,12 +104,12 @@ TEST_F(PdfOffer, YesPutsTheFrontAndThenTheBackIntoOneFileAskingOnce)
 TEST_F(PdfOffer, NoACancelledDialogOrAFileThatCannotBeWrittenEndTheCommand)
 {
     const QString missing = dir.filePath(u"FEHLT/KARTEN.PDF"_s);
-    const std::tuple<int, QString, QString, bool> cases[] = {
-            {MsgBox::No, {}, {}, false},
-            {MsgBox::Yes, {}, {}, false},
-            {MsgBox::Yes, missing,
+    const std::tuple<BoxAnswer, QString, QString, bool> cases[] = {
+            {BoxAnswer::No, {}, {}, false},
+            {BoxAnswer::Yes, {}, {}, false},
+            {BoxAnswer::Yes, missing,
              u"Den Ordner „%1“ gibt es nicht."_s.arg(dir.filePath(u"FEHLT"_s)), false},
-            {MsgBox::Yes, cards,
+            {BoxAnswer::Yes, cards,
              u"Die Datei „%1“ konnte nicht vollständig geschrieben werden. Der Datenträger ist voll."_s
                      .arg(cards),
              true}};
@@ -117,7 +117,7 @@ TEST_F(PdfOffer, NoACancelledDialogOrAFileThatCannotBeWrittenEndTheCommand)
         SCOPED_TRACE(reason.toStdString());
         PrintSession command(dialogs, printer, u"KARTEN.PDF"_s);
         dialogs.expectMessage(offer, u"Drucken"_s, offerStyle, button);
-        if (button == MsgBox::Yes)
+        if (button == BoxAnswer::Yes)
             dialogs.expectSaveFile(saveTitle, cards, pdfFilter, chosen);
         if (!reason.isEmpty())
             dialogs.expectMessage(u"Die PDF-Datei wurde nicht gespeichert.\r"_s + reason + u'\r',
@@ -140,7 +140,7 @@ TEST(PdfOfferInTheEditor, TheBlockLayoutGoesIntoOneFile)
     RecordingPrinter printer;
     RecordingClipboard clipboard;
     printer.outcomes = {PrintOutcome::NoPrinter};
-    dialogs.expectMessage(offer, u"Drucken"_s, offerStyle, MsgBox::Yes);
+    dialogs.expectMessage(offer, u"Drucken"_s, offerStyle, BoxAnswer::Yes);
     dialogs.expectSaveFile(saveTitle, QDir::current().absoluteFilePath(u"LISTE.PDF"_s), pdfFilter,
                            u"/ablage/liste.pdf"_s);
     dialogs.expectMessage(u"Daten werden gedruckt ..."_s, u"Drucken"_s);

@@ -38,7 +38,7 @@ TEST(DirListBox, OpensAFolderOnADoubleClick)
     QTemporaryDir folder;
     ASSERT_TRUE(QDir(folder.path()).mkpath(u"b/innen"_s) && QDir(folder.path()).mkpath(u"A"_s));
     DirListBox folders;
-    QSignalSpy changes(&folders, &DirListBox::Change);
+    QSignalSpy changes(&folders, &DirListBox::pathChanged);
     EXPECT_TRUE(folders.setPath(folder.path()));
     EXPECT_TRUE(folders.setPath(folder.path() + u"/"_s));
     EXPECT_FALSE(folders.setPath(folder.filePath(u"gibt es nicht"_s)));

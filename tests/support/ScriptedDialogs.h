@@ -18,28 +18,29 @@ public:
                 << "never shown: " << m_expected.front().first.toStdString();
     }
 
-    void expectMessage(const QString &prompt, const QString &title, int style = MsgBox::OkOnly,
-                       int button = MsgBox::Ok)
+    void expectMessage(const QString &prompt, const QString &title,
+                       BoxStyles style = BoxStyle::OkOnly, BoxAnswer button = BoxAnswer::Ok)
     {
-        m_expected.push_back({describe(title, prompt, QString::number(style)), {button, {}}});
+        m_expected.push_back(
+                {describe(title, prompt, QString::number(style.toInt())), {button, {}}});
     }
     void expectInput(const QString &prompt, const QString &title, const QString &proposed,
                      const QString &typed)
     {
         m_expected.push_back(
-                {describe(title, prompt, u"input "_s + proposed), {MsgBox::Ok, typed}});
+                {describe(title, prompt, u"input "_s + proposed), {BoxAnswer::Ok, typed}});
     }
     // `chosen` is "" for a cancelled dialog.
     void expectSaveFile(const QString &title, const QString &proposedPath, const QString &filter,
                         const QString &chosen)
     {
         m_expected.push_back(
-                {describe(title, proposedPath, u"save "_s + filter), {MsgBox::Ok, chosen}});
+                {describe(title, proposedPath, u"save "_s + filter), {BoxAnswer::Ok, chosen}});
     }
 
-    int messageBox(const QString &prompt, int style, const QString &title) override
+    BoxAnswer messageBox(const QString &prompt, BoxStyles style, const QString &title) override
     {
-        return take(describe(title, prompt, QString::number(style))).first;
+        return take(describe(title, prompt, QString::number(style.toInt()))).first;
     }
     QString inputBox(const QString &prompt, const QString &title, const QString &proposed) override
     {
@@ -58,11 +59,11 @@ private:
     {
         return title + u" / "_s + prompt + u" / "_s + kind;
     }
-    std::pair<int, QString> take(const QString &shown)
+    std::pair<BoxAnswer, QString> take(const QString &shown)
     {
         if (m_expected.empty()) {
             ADD_FAILURE() << "unexpected box: " << shown.toStdString();
-            return {MsgBox::Cancel, {}};
+            return {BoxAnswer::No, {}};
         }
         const auto [expected, answer] = m_expected.front();
         m_expected.pop_front();
@@ -70,5 +71,5 @@ private:
         return answer;
     }
 
-    std::deque<std::pair<QString, std::pair<int, QString>>> m_expected;
+    std::deque<std::pair<QString, std::pair<BoxAnswer, QString>>> m_expected;
 };
