@@ -250,7 +250,7 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     }
     if ((watched == questionDisplay || watched == answerDisplay)
         && event->type() == QEvent::MouseButtonRelease) {
-        m_session.speech().say(static_cast<QLabel *>(watched)->text());
+        m_session.speech().say(static_cast<QLabel *>(watched)->text(), readingLanguage());
         return true;
     }
     if (watched == helpPanel && event->type() == QEvent::MouseButtonRelease) {

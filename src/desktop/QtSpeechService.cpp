@@ -1,96 +1,72 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "QtSpeechService.h"
 
+#include "SpeechWorker.h"
+#include "platform/DisplayText.h"
+
 #include <QCursor>
 #include <QGuiApplication>
-#include <QLocale>
-#include <QScopeGuard>
-#include <QTextToSpeech>
+#include <QThread>
 
-#include <algorithm>
-#include <cstdio>
-#include <memory>
-#include <optional>
+#include <utility>
 
 using namespace Qt::StringLiterals;
+using namespace std::chrono_literals;
 
-namespace {
-
-// German as spoken in Germany when the engine has it, else any German.
-std::optional<QLocale> germanLocale(const QList<QLocale> &locales)
+QtSpeechService::QtSpeechService(const QString &engine) : m_engineName(engine)
 {
-    std::optional<QLocale> german;
-    for (const QLocale &locale : locales) {
-        if (locale.language() != QLocale::German)
-            continue;
-        if (locale.territory() == QLocale::Germany)
-            return locale;
-        if (!german)
-            german = locale;
-    }
-    return german;
+    // speech-dispatcher starts in about three seconds; one that takes far longer is stuck, and
+    // the wait cursor goes all the same.
+    m_startBound.setSingleShot(true);
+    m_startBound.setInterval(10s);
+    QObject::connect(&m_startBound, &QTimer::timeout, [this] { endWait(); });
 }
-
-} // namespace
-
-QtSpeechService::QtSpeechService(const QString &engine) : m_engineName(engine) { }
 
 QtSpeechService::~QtSpeechService()
 {
-    // A speech server that has lost its sound output stops answering, and deleting or even
-    // stopping the engine would wait for its answer for ever, so that the program could not be
-    // quit. The engine is left to the end of the process, which closes the connection.
-    if (m_speech)
-        m_speech->disconnect();
-}
-
-void QtSpeechService::say(const QString &text)
-{
-    if (text.isEmpty() || !started())
+    endWait();
+    if (!m_thread)
         return;
-    m_speech->stop(QTextToSpeech::BoundaryHint::Immediate);
-    m_speech->say(text);
+    // The thread may be stuck inside the speech server's library for ever. Waiting for it would
+    // keep the program from ending, and destroying a running QThread aborts the program. So the
+    // thread is only asked to end: it finishes and frees itself once the engine lets it, or the
+    // end of the process takes it along, with the engine that is never deleted.
+    m_worker->discard();
+    m_thread->quit();
 }
 
-bool QtSpeechService::started()
+void QtSpeechService::say(const QString &text, const QLocale &language)
 {
-    if (m_tried)
-        return m_speech != nullptr;
-    m_tried = true;
-    // Starting the speech server takes seconds; the child sees that something is happening.
+    if (text.isEmpty())
+        return;
+    if (!m_thread)
+        start();
+    // A question of megabytes would keep the engine busy for seconds, and nobody listens to more
+    // than the display shows.
+    m_worker->offer(displayedPart(text), language);
+}
+
+void QtSpeechService::start()
+{
+    m_thread = new QThread;
+    m_thread->setObjectName(u"speech"_s);
+    m_worker = new SpeechWorker(m_engineName);
+    m_worker->moveToThread(m_thread);
+    QObject::connect(m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
+    QObject::connect(m_thread, &QThread::finished, m_thread, &QObject::deleteLater);
+    QObject::connect(m_worker, &SpeechWorker::startEnded, &m_startBound, [this] { endWait(); });
+    // Starting the speech server takes seconds; the child sees that something is happening,
+    // while the window goes on answering.
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const auto restoreCursor = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
-
-    auto speech = m_engineName.isEmpty() ? std::make_unique<QTextToSpeech>()
-                                         : std::make_unique<QTextToSpeech>(m_engineName);
-    if (speech->state() == QTextToSpeech::Error) {
-        complain(u"keine Sprachausgabe gefunden"_s, speech->errorString());
-        return false;
-    }
-    const std::optional<QLocale> german = germanLocale(speech->availableLocales());
-    if (german)
-        speech->setLocale(*german);
-    if (!german || speech->availableVoices().isEmpty()) {
-        complain(u"keine deutsche Stimme gefunden"_s);
-        return false;
-    }
-    // A speech server that fails later, while reading, is reported the same way.
-    QObject::connect(speech.get(), &QTextToSpeech::errorOccurred, speech.get(),
-                     [this](QTextToSpeech::ErrorReason, const QString &reason) {
-                         complain(u"Fehler der Sprachausgabe"_s, reason);
-                     });
-    m_speech = speech.release();
-    return true;
+    m_waiting = true;
+    m_startBound.start();
+    m_thread->start();
 }
 
-void QtSpeechService::complain(const QString &reason, const QString &detail)
+void QtSpeechService::endWait()
 {
-    if (m_complained)
+    if (!std::exchange(m_waiting, false))
         return;
-    m_complained = true;
-    QString line = u"ZEL-Merkbold: Vorlesen ist nicht möglich: "_s + reason;
-    if (!detail.isEmpty())
-        line += u" ("_s + detail + u')';
-    line += u".\n"_s;
-    std::fputs(line.toLocal8Bit().constData(), stderr);
+    m_startBound.stop();
+    QGuiApplication::restoreOverrideCursor();
 }

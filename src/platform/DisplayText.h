@@ -9,12 +9,20 @@
 // the text itself (a label's text(), a list's texts()) stays whole for comparing and saving.
 inline constexpr qsizetype displayedCharacters = 10000;
 
-inline QString displayText(const QString &text)
+// The part of `text` a display shows, without the "…": never half a character.
+inline QString displayedPart(const QString &text)
 {
     if (text.size() <= displayedCharacters)
         return text;
     qsizetype kept = displayedCharacters;
-    if (text.at(kept - 1).isHighSurrogate()) // never half a character
+    if (text.at(kept - 1).isHighSurrogate())
         --kept;
-    return text.first(kept) + u'…';
+    return text.first(kept);
+}
+
+inline QString displayText(const QString &text)
+{
+    if (text.size() <= displayedCharacters)
+        return text;
+    return displayedPart(text) + u'…';
 }

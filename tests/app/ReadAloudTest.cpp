@@ -21,7 +21,9 @@ TEST_F(ReadAloud, AClickOnEitherDisplayReadsExactlyItsText)
     click(main().answerDisplay);
     press(Qt::Key_Right);
     click(main().answerDisplay);
-    EXPECT_EQ(speech.said, (QStringList{question(), u"Als Orkan."_s, answer()}));
+    EXPECT_EQ(speech.said,
+              (QStringList{u"de_DE: "_s + question(), u"de_DE: Als Orkan."_s,
+                           u"de_DE: "_s + answer()}));
     EXPECT_NE(answer(), u"Als Orkan."_s);
 }
 

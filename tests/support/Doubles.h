@@ -83,12 +83,15 @@ private:
     size_t m_next = 0;
 };
 
-// Keeps every text it was asked to read aloud, in order, empty ones too, so that a test sees
-// exactly what its caller passed.
+// Keeps every text it was asked to read aloud, in order, empty ones too, as "de_DE: text" with
+// the language asked for, so that a test sees exactly what its caller passed.
 class RecordingSpeech final : public SpeechService
 {
 public:
-    void say(const QString &text) override { said << text; }
+    void say(const QString &text, const QLocale &language) override
+    {
+        said << language.name() + QStringLiteral(": ") + text;
+    }
 
     QStringList said;
 };

@@ -1,0 +1,121 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "StandInSpeechEngine.h"
+
+#include <QMutex>
+#include <QMutexLocker>
+#include <QWaitCondition>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Shared by the engines of the process and the test's controls.
+struct Stage
+{
+    QMutex mutex;
+    QWaitCondition opened;
+    StandInSpeechScript script;
+    bool closed = false;
+    QStringList readings;
+};
+
+Stage &stage()
+{
+    static Stage theStage;
+    return theStage;
+}
+
+StandInSpeechScript currentScript()
+{
+    const QMutexLocker lock(&stage().mutex);
+    return stage().script;
+}
+
+void waitAtGate()
+{
+    const QMutexLocker lock(&stage().mutex);
+    while (stage().closed)
+        stage().opened.wait(&stage().mutex);
+}
+
+} // namespace
+
+void standInSpeechScript(const StandInSpeechScript *script)
+{
+    const QMutexLocker lock(&stage().mutex);
+    stage().script = *script;
+    stage().readings.clear();
+    stage().closed = script->holdsStart || script->holdsReading;
+}
+
+void standInSpeechHold(bool hold)
+{
+    const QMutexLocker lock(&stage().mutex);
+    stage().closed = hold;
+    stage().opened.wakeAll();
+}
+
+void standInSpeechReadings(QStringList *readings)
+{
+    const QMutexLocker lock(&stage().mutex);
+    *readings = stage().readings;
+}
+
+StandInSpeechEngine::StandInSpeechEngine(QObject *parent)
+    : QTextToSpeechEngine(parent), m_script(currentScript())
+{
+    // Like speech-dispatcher's engine: the first voice, unless that start fails.
+    if (!m_script.failsToStart && !m_script.locales.isEmpty())
+        m_locale = m_script.locales.first();
+    if (m_script.holdsStart)
+        waitAtGate();
+}
+
+QList<QVoice> StandInSpeechEngine::availableVoices() const
+{
+    if (!m_script.locales.contains(m_locale))
+        return {};
+    return {createVoice(u"Stimme "_s + m_locale.name(), m_locale, QVoice::Unknown, QVoice::Other,
+                        {})};
+}
+
+void StandInSpeechEngine::say(const QString &text)
+{
+    {
+        const QMutexLocker lock(&stage().mutex);
+        stage().readings << m_locale.name() + u": "_s + text;
+    }
+    if (m_script.holdsReading)
+        waitAtGate();
+}
+
+bool StandInSpeechEngine::setLocale(const QLocale &locale)
+{
+    if (!m_script.locales.contains(locale))
+        return false;
+    m_locale = locale;
+    return true;
+}
+
+QVoice StandInSpeechEngine::voice() const
+{
+    const QList<QVoice> voices = availableVoices();
+    return voices.isEmpty() ? QVoice() : voices.first();
+}
+
+// Like speech-dispatcher's engine, one whose start failed stays in its error, reading or not.
+QTextToSpeech::State StandInSpeechEngine::state() const
+{
+    return m_script.failsToStart ? QTextToSpeech::Error : QTextToSpeech::Ready;
+}
+
+QTextToSpeech::ErrorReason StandInSpeechEngine::errorReason() const
+{
+    return m_script.failsToStart ? QTextToSpeech::ErrorReason::Configuration
+                                 : QTextToSpeech::ErrorReason::NoError;
+}
+
+QString StandInSpeechEngine::errorString() const
+{
+    return m_script.failsToStart ? u"no voice for the desktop's language"_s : QString();
+}
