@@ -21,6 +21,5 @@ BenchProgram::~BenchProgram()
 
 void BenchProgram::setCatalogue(const QStringList &questions, const QStringList &answers)
 {
-    editor().questionList->setTexts(questions);
-    editor().answerList->setTexts(answers);
+    m_program->catalogue().replace(questions, answers);
 }

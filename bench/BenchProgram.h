@@ -37,6 +37,7 @@ public:
     Program &program() { return *m_program; }
     MainWindow &main() { return m_program->mainWindow(); }
     EditorWindow &editor() { return m_program->editorWindow(); }
+    CatalogueLists catalogue() { return m_program->catalogue(); }
     const QString &folder() const { return m_folderPath; }
 
     // Puts a catalogue straight into the editor's lists, as a loader does.

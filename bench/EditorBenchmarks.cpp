@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // "Eingaben sichern" looks for the new texts in the whole catalogue; against a plain scan.
 #include "BenchProgram.h"
+#include "support/Controls.h"
 #include "CatalogueGenerator.h"
 
 #include "platform/ListBox.h"
@@ -22,19 +23,20 @@ void EingabenSichern(benchmark::State &state)
     const Catalogue catalogue = generateCatalogue(pairs);
     BenchProgram program;
     program.setCatalogue(catalogue.questions, catalogue.answers);
+    PictureButton *addPair = button(program.editor(), u"Eingaben sichern"_s);
     int added = 0;
     // Timed by hand: pausing the benchmark's own clock costs more than a short step itself.
     for (auto _ : state) {
-        program.editor().questionInput->setText(u"Neue Frage %1"_s.arg(added));
-        program.editor().answerInput->setText(u"Neue Antwort %1"_s.arg(added));
+        control<QLineEdit>(program.editor(), u"Text1"_s)->setText(u"Neue Frage %1"_s.arg(added));
+        control<QLineEdit>(program.editor(), u"Text2"_s)->setText(u"Neue Antwort %1"_s.arg(added));
         ++added;
         const auto start = std::chrono::steady_clock::now();
-        program.editor().addPair();
+        addPair->click();
         state.SetIterationTime(
                 std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
         // Back to the same catalogue, so every step searches the same texts.
-        program.editor().questionList->removeText(pairs);
-        program.editor().answerList->removeText(pairs);
+        program.catalogue().questions().removeText(pairs);
+        program.catalogue().answers().removeText(pairs);
     }
 }
 BENCHMARK(EingabenSichern)->UseManualTime()->Unit(benchmark::kMicrosecond);

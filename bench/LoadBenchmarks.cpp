@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Loading catalogues the way a child does: a click in the main window's file list.
 #include "BenchProgram.h"
+#include "support/Controls.h"
 #include "CatalogueGenerator.h"
 
 #include "platform/FileListBox.h"
@@ -8,13 +9,15 @@
 #include <QCoreApplication>
 #include <benchmark/benchmark.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 void LoadThroughFileList(benchmark::State &state)
 {
     BenchProgram program;
     writeGeneratedCatalogue(program.folder(), int(state.range(0)));
-    FileListBox *files = program.main().fileList;
+    FileListBox *files = control<FileListBox>(program.main(), u"Datei1"_s);
     files->setPath(program.folder());
     for (auto _ : state) {
         state.PauseTiming();
@@ -32,7 +35,7 @@ void LoadLargestFile(benchmark::State &state, LargestFile kind)
     BenchProgram program;
     writeLargestFile(program.folder(), kind, 1);
     writeLargestFile(program.folder(), kind, 2);
-    FileListBox *files = program.main().fileList;
+    FileListBox *files = control<FileListBox>(program.main(), u"Datei1"_s);
     files->setPath(program.folder());
     int row = 0;
     files->setCurrentRow(row);

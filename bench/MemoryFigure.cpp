@@ -2,6 +2,7 @@
 #include "MemoryFigure.h"
 
 #include "BenchProgram.h"
+#include "support/Controls.h"
 #include "CatalogueGenerator.h"
 
 #include "platform/FileListBox.h"
@@ -11,6 +12,8 @@
 #include <malloc.h>
 #include <sys/resource.h>
 #include <unistd.h>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -30,9 +33,9 @@ double memoryPerFileByte()
 {
     BenchProgram program;
     const QString path = writeGeneratedCatalogue(program.folder(), 32767);
-    program.main().fileList->setPath(program.folder());
+    control<FileListBox>(program.main(), u"Datei1"_s)->setPath(program.folder());
     const double before = residentBytes();
-    program.main().fileList->setCurrentRow(0);
+    control<FileListBox>(program.main(), u"Datei1"_s)->setCurrentRow(0);
     const double after = residentBytes();
     return (after - before) / double(QFileInfo(path).size());
 }
@@ -42,9 +45,9 @@ double largestFilePeakShareOfGiB()
     BenchProgram program;
     writeLargestFile(program.folder(), LargestFile::OneLetterPairs, 1);
     writeLargestFile(program.folder(), LargestFile::OneLetterPairs, 2);
-    program.main().fileList->setPath(program.folder());
-    program.main().fileList->setCurrentRow(0);
-    program.main().fileList->setCurrentRow(1);
+    control<FileListBox>(program.main(), u"Datei1"_s)->setPath(program.folder());
+    control<FileListBox>(program.main(), u"Datei1"_s)->setCurrentRow(0);
+    control<FileListBox>(program.main(), u"Datei1"_s)->setCurrentRow(1);
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return double(usage.ru_maxrss) * 1024 / double(1 << 30);

@@ -5,17 +5,21 @@
 #include "CatalogueGenerator.h"
 
 #include "platform/ListBox.h"
+#include "support/Controls.h"
 
 #include <QLabel>
 #include <chrono>
 #include <benchmark/benchmark.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-void answerRight(MainWindow &main, const EditorWindow &editor)
+// The right answer shown, as paging would show it, and "Eingabe".
+void answerRight(BenchProgram &program)
 {
-    main.answerDisplay->setText(editor.answerList->text(0));
-    main.confirmAnswer();
+    program.main().quizState().showAnswer(program.catalogue().answers().text(0));
+    button(program.main(), u"Eingabe"_s)->click();
 }
 
 void RightAnswer(benchmark::State &state)
@@ -27,13 +31,13 @@ void RightAnswer(benchmark::State &state)
     QuizProcedures::buildPracticeSet(program.program());
     for (auto _ : state) {
         // The last pair would end the catalogue; refill before that, untimed.
-        if (program.editor().questionList->count() < 2) {
+        if (program.catalogue().questions().count() < 2) {
             state.PauseTiming();
             program.setCatalogue(catalogue.questions, catalogue.answers);
             QuizProcedures::buildPracticeSet(program.program());
             state.ResumeTiming();
         }
-        answerRight(program.main(), program.editor());
+        answerRight(program);
     }
 }
 BENCHMARK(RightAnswer)->Arg(20)->Arg(32767)->Unit(benchmark::kMicrosecond);
@@ -47,8 +51,8 @@ void WholeCatalogueAnswered(benchmark::State &state)
         program.setCatalogue(catalogue.questions, catalogue.answers);
         QuizProcedures::buildPracticeSet(program.program());
         const auto start = std::chrono::steady_clock::now();
-        while (program.editor().questionList->count() > 1)
-            answerRight(program.main(), program.editor());
+        while (program.catalogue().questions().count() > 1)
+            answerRight(program);
         state.SetIterationTime(
                 std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
     }

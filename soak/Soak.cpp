@@ -19,6 +19,7 @@
 #include "quiz/NumericValue.h"
 #include "platform/PictureButton.h"
 #include "catalogue/Windows1252.h"
+#include "support/Controls.h"
 #include "support/Doubles.h"
 
 #include <QApplication>
@@ -30,6 +31,7 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <csignal>
 #include <deque>
@@ -174,7 +176,9 @@ struct World
         program = std::make_unique<Program>(Services{dialogs, dice, printer, clipboard, speech});
         program->setEndHandler([this] { ++ends; }); // the soak goes on with a new run
         program->start();
-        main().applyStartupSettings();
+        // The start-up timer's tick, as the event loop runs it 100 ms after start-up.
+        if (!QTest::qWaitFor([this] { return !control<QTimer>(main(), u"Zeit1"_s)->isActive(); }))
+            std::abort();
     }
 };
 
@@ -202,7 +206,8 @@ QString type(World &world)
 {
     static const QStringList texts = u"|Hund|Ärger über Öl|  | vorne|hinten |Tab\tText|€ łódź|"
                                      u"😀|Zeile\r\nzwei|Es gibt 12 Windstärken."_s.split(u'|');
-    QLineEdit *edit = dice.chance(0.5) ? world.editor().questionInput : world.editor().answerInput;
+    QLineEdit *edit =
+            control<QLineEdit>(world.editor(), dice.chance(0.5) ? u"Text1"_s : u"Text2"_s);
     const QString text = dice.chance(0.4) ? u"Eintrag %1"_s.arg(dice.below(60)) : dice.pick(texts);
     if (!click(*edit, edit->rect().center()))
         return {};
@@ -245,41 +250,52 @@ QString mainButton(World &w)
 {
     MainWindow &m = w.main();
     const AboutBox &a = w.program->aboutBox();
-    // clang-format off
-    const std::vector<QWidget *> buttons = {
-            m.backButton, m.forwardButton, m.editorButton, m.editorButton, m.editorButton,
-            m.helpButton, m.standardQuestionsButton, m.questionCountButton, m.errorRateButton,
-            m.solutionRateButton, m.workModeButton, m.copyButton, m.fileMenuButton,
-            m.fileMenuButton, m.confirmButton, m.confirmButton, m.confirmButton, m.printButton,
-            m.standardNotice, m.helpPanel, a.okayButton, a.closeButton};
-    // clang-format on
-    return clickOneOf(dice.chance(0.03) ? std::vector<QWidget *>{m.quitButton, m.aboutButton}
+    std::vector<QWidget *> buttons;
+    for (const QString &toolTip :
+         {u"Zurück"_s, u"Weiter"_s, u"Editor"_s, u"Editor"_s, u"Editor"_s, u"Hilfetext"_s,
+          u"Löschen"_s, u"Einstellung"_s, u"Fehler"_s, u"Lösungen"_s, u"Arbeitsmodus"_s,
+          u"Ablage"_s, u"Dateimenü"_s, u"Dateimenü"_s, u"Eingabe"_s, u"Eingabe"_s, u"Eingabe"_s,
+          u"Drucken"_s})
+        buttons.push_back(button(m, toolTip));
+    // The notice, the help panel, and "O k a y" and "Abbruch" of the about box.
+    buttons.insert(buttons.end(),
+                   {control<QLabel>(m, u"Bezeichnung10"_s), control<QLabel>(m, u"Bezeichnung11"_s),
+                    control<QLabel>(a, u"Bezeichnung1"_s), button(a, u"Abbruch"_s)});
+    return clickOneOf(dice.chance(0.03) ? std::vector<QWidget *>{button(m, u"Beenden"_s),
+                                                                 button(m, u"Autor"_s)}
                                         : buttons);
 }
 
 QString editorButton(World &w)
 {
     EditorWindow &e = w.editor();
-    const std::vector<QWidget *> buttons = {
-            e.clearAnswerButton,    e.saveButton,          e.addPairButton,
-            e.addPairButton,        e.addPairButton,       e.printLayoutButton,
-            e.helpButton,           e.clearQuestionButton, e.copyLayoutButton,
-            e.newCatalogueButton,   e.deletePairButton,    e.fileMenuButton,
-            e.noStandardFileButton, e.standardFileCaption, e.standardFileName,
-            e.allowPrinting,        e.hideDrives};
-    const std::vector<QWidget *> ways = {e.cancelButton, e.returnButton};
+    std::vector<QWidget *> buttons;
+    for (const QString &toolTip :
+         {u"Antwort löschen"_s, u"Listen speichern"_s, u"Eingaben sichern"_s, u"Eingaben sichern"_s,
+          u"Eingaben sichern"_s, u"Drucken ..."_s, u"Hilfetext"_s, u"Frage löschen"_s,
+          u"Ablage ..."_s, u"Neue Datei"_s, u"Zeile löschen"_s, u"Dateimenü"_s})
+        buttons.push_back(button(e, toolTip));
+    // "X", the standard-file caption and name, and the two switches.
+    for (const QString &name :
+         {u"Befehl1"_s, u"Bezeichnung3"_s, u"Bezeichnung4"_s, u"Kontroll1"_s, u"Kontroll2"_s})
+        buttons.push_back(control<QWidget>(e, name));
+    const std::vector<QWidget *> ways = {button(e, u"Abbruch"_s),
+                                         button(e, u"Abbruch mit Laden"_s)};
     const std::vector<QWidget *> &chosen = dice.chance(0.05) ? ways : buttons;
     if (&chosen == &buttons) // "Eingaben sichern" may take the two inputs as a pair
-        w.know(e.questionInput->text(), e.answerInput->text());
+        w.know(control<QLineEdit>(e, u"Text1"_s)->text(),
+               control<QLineEdit>(e, u"Text2"_s)->text());
     return clickOneOf(chosen);
 }
 
 QString listRow(World &w)
 {
-    ListBox *lists[] = {w.main().fileList,       w.editor().questionList, w.editor().answerList,
-                        w.editor().questionList, w.editor().answerList,   w.editor().layoutList,
-                        w.editor().fileList};
-    ListBox &list = *dice.pick(lists);
+    const std::pair<QWidget *, QString> lists[] = {
+            {&w.main(), u"Datei1"_s},   {&w.editor(), u"Liste1"_s}, {&w.editor(), u"Liste2"_s},
+            {&w.editor(), u"Liste1"_s}, {&w.editor(), u"Liste2"_s}, {&w.editor(), u"Liste3"_s},
+            {&w.editor(), u"Datei1"_s}};
+    const auto &[window, name] = dice.pick(lists);
+    ListBox &list = *control<ListBox>(*window, name);
     if (list.count() == 0 || !list.isVisible())
         return {};
     const int row = dice.below(list.count());
@@ -328,31 +344,33 @@ QStringList brokenRules(World &w, int ends)
         broken << u"the program ended %1 time(s), not after Yes to quitting"_s.arg(ends);
     if (ends == 0 && m.isVisible() == w.editor().isVisible())
         broken << u"main window and editor both shown or both hidden"_s;
-    for (const QLabel *counter : {m.rightInSetLabel, m.wrongCountLabel, m.rightCountLabel,
-                                  m.browsePositionLabel, m.lastChoiceRowLabel})
-        if (!isWholeNumber(counter->text(), counter == m.lastChoiceRowLabel ? -1 : 0))
-            broken << u"a counter reads \"%1\""_s.arg(counter->text());
-    if (numericValue(m.browsePositionLabel->text())
-        > std::max(numericValue(m.lastChoiceRowLabel->text()), 0.0))
+    const auto caption = [&m](const QString &name) { return control<QLabel>(m, name)->text(); };
+    // Right answers in the set, wrong and right answers, browse position, last choice row.
+    for (const QString &name : {u"Bezeichnung3"_s, u"Bezeichnung8"_s, u"Bezeichnung9"_s,
+                                u"Bezeichnung5"_s, u"Bezeichnung4"_s})
+        if (!isWholeNumber(caption(name), name == u"Bezeichnung4"_s ? -1 : 0))
+            broken << u"a counter reads \"%1\""_s.arg(caption(name));
+    const QuizState quiz = m.quizState();
+    if (quiz.browsePosition() > std::max(quiz.lastChoiceRow(), 0.0))
         broken << u"the browse position is past the last row"_s;
-    if (const double count = numericValue(m.questionCountLabel->text()); count < 10 || count > 50)
-        broken << u"the question count reads \"%1\""_s.arg(m.questionCountLabel->text());
-    const QStringList &questions = w.editor().questionList->texts();
-    const QStringList &answers = w.editor().answerList->texts();
+    if (quiz.questionCount() < 10 || quiz.questionCount() > 50)
+        broken << u"the question count reads \"%1\""_s.arg(quiz.questionCountText());
+    const CatalogueLists catalogue = w.program->catalogue();
+    const QStringList &questions = catalogue.questions().texts();
+    const QStringList &answers = catalogue.answers().texts();
     if (questions.size() != answers.size())
         return broken << u"%1 questions and %2 answers"_s.arg(questions.size()).arg(answers.size());
     for (qsizetype i = 0; i < questions.size(); ++i)
         if (!w.pairs.contains({questions[i], answers[i]}))
             broken << u"pair %1 came from nowhere: \"%2\" / \"%3\""_s.arg(i).arg(questions[i],
                                                                                  answers[i]);
-    for (const QString &answer : m.choiceList->texts() + QStringList(m.answerDisplay->text()))
+    for (const QString &answer : quiz.choices().texts() + QStringList(quiz.shownAnswer()))
         if (!answer.isEmpty() && !w.answers.contains(answer))
             broken << u"an answer from nowhere is offered: \"%1\""_s.arg(answer);
-    const QString question = m.questionDisplay->text();
+    const QString question = caption(u"Bezeichnung1"_s);
     if (!question.isEmpty() && !w.questions.contains(question))
         broken << u"the question shown came from nowhere: \"%1\""_s.arg(question);
-    if (m.isVisible() && m.workModeLabel->text() == u"Quizmodus"_s && !questions.isEmpty()
-        && question != questions[0])
+    if (m.isVisible() && quiz.isQuizMode() && !questions.isEmpty() && question != questions[0])
         broken << u"the quiz shows \"%1\", not the catalogue's first question"_s.arg(question);
     if (!w.printer.pending.isEmpty())
         broken << u"a print job was begun and never ended"_s;
@@ -417,7 +435,9 @@ int main(int argc, char **argv)
     QDir::setCurrent(folder.path());
     dice.engine.seed(seed);
     World world;
-    world.dialogs.questionShown = [&world] { return world.main().questionDisplay->text(); };
+    world.dialogs.questionShown = [&world] {
+        return control<QLabel>(world.main(), u"Bezeichnung1"_s)->text();
+    };
     for (const StandardPair &pair : standardPairs)
         world.know(QString::fromUtf16(pair.question), QString::fromUtf16(pair.answer));
     for (const QString &name : fileNames)

@@ -9,16 +9,15 @@
 // Run it in a working folder that holds the catalogue file and no settings file, so the start
 // is the one a new user sees; QT_SCALE_FACTOR sets the scale of the pictures.
 #include "about/AboutBox.h"
-#include "app/HelpPanel.h"
 #include "app/Program.h"
 #include "desktop/DesktopServices.h"
 #include "desktop/QtDialogs.h"
 #include "app/MainWindow.h"
 #include "editor/EditorWindow.h"
 #include "services/Dialogs.h"
-#include "platform/FileListBox.h"
 #include "platform/ListBox.h"
 #include "platform/PictureButton.h"
+#include "support/Controls.h"
 
 #include <QApplication>
 #include <QDir>
@@ -136,39 +135,43 @@ void doubleClickRow(ListBox &list, int row)
 
 void visitMainWindow(MainWindow &main, const QDir &folder)
 {
-    require(QTest::qWaitFor([&] { return !main.startupTimer->isActive(); }, 5000),
+    require(QTest::qWaitFor([&] { return !control<QTimer>(main, u"Zeit1"_s)->isActive(); }, 5000),
             u"the start-up timer did not run"_s);
     save(main, folder, u"hauptfenster"_s);
 
     press(main, Qt::Key_F1);
-    require(main.helpPanel->x() == main.questionDisplay->x(), u"F1 did not open the help panel"_s);
+    require(control<QLabel>(main, u"Bezeichnung11"_s)->x()
+                    == control<QLabel>(main, u"Bezeichnung1"_s)->x(),
+            u"F1 did not open the help panel"_s);
     save(main, folder, u"hilfe"_s);
     press(main, Qt::Key_F1);
 }
 
 void visitAboutBox(Program &program, const QDir &folder)
 {
-    QTest::mouseClick(program.mainWindow().aboutButton, Qt::LeftButton);
+    QTest::mouseClick(button(program.mainWindow(), u"Autor"_s), Qt::LeftButton);
     AboutBox &about = program.aboutBox();
     require(QTest::qWaitForWindowActive(&about), u"the about box did not come up"_s);
     save(about, folder, u"programm-info"_s);
-    QTest::mouseClick(about.closeButton, Qt::LeftButton);
+    QTest::mouseClick(button(about, u"Abbruch"_s), Qt::LeftButton);
 }
 
 void visitEditor(Program &program, const QDir &folder, const QString &catalogue)
 {
-    QTest::mouseClick(program.mainWindow().editorButton, Qt::LeftButton);
+    QTest::mouseClick(button(program.mainWindow(), u"Editor"_s), Qt::LeftButton);
     EditorWindow &editor = program.editorWindow();
     require(editor.isVisible(), u"the password was refused"_s);
 
-    QTest::mouseClick(editor.fileMenuButton, Qt::LeftButton);
-    const int row = int(editor.fileList->texts().indexOf(catalogue));
+    QTest::mouseClick(button(editor, u"Dateimenü"_s), Qt::LeftButton);
+    ListBox &files = *control<ListBox>(editor, u"Datei1"_s);
+    const int row = int(files.texts().indexOf(catalogue));
     require(row >= 0, catalogue + u" is not in the editor's file list"_s);
-    clickRow(*editor.fileList, row);
+    clickRow(files, row);
     save(editor, folder, u"dateiauswahl"_s);
-    doubleClickRow(*editor.fileList, row);
-    require(editor.questionList->count() > 1, catalogue + u" did not load"_s);
-    doubleClickRow(*editor.questionList, 1);
+    doubleClickRow(files, row);
+    ListBox &questions = program.catalogue().questions();
+    require(questions.count() > 1, catalogue + u" did not load"_s);
+    doubleClickRow(questions, 1);
     save(editor, folder, u"editor"_s);
 }
 
@@ -181,8 +184,8 @@ void visitPdfQuestion(EditorWindow &editor, AnsweringDialogs &dialogs, const QDi
         save(box, folder, u"pdf-frage"_s);
         shown = true;
     };
-    QTest::mouseClick(editor.printLayoutButton, Qt::LeftButton);
-    doubleClickRow(*editor.layoutList, 0);
+    QTest::mouseClick(button(editor, u"Drucken ..."_s), Qt::LeftButton);
+    doubleClickRow(*control<ListBox>(editor, u"Liste3"_s), 0);
     require(shown, u"no printer question came up"_s);
 }
 
@@ -202,7 +205,9 @@ int main(int argc, char *argv[])
     AnsweringDialogs dialogs;
     Program program({dialogs, desktop.random, desktop.printer, desktop.clipboard, desktop.speech});
     // The password is the question on display; a user reads it off the window and types it.
-    dialogs.typed = [&program] { return program.mainWindow().questionDisplay->text(); };
+    dialogs.typed = [&program] {
+        return control<QLabel>(program.mainWindow(), u"Bezeichnung1"_s)->text();
+    };
     program.start();
 
     visitMainWindow(program.mainWindow(), folder);

@@ -1,47 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AboutBox.h"
 
+#include "platform/BoundedLabel.h"
+#include "platform/Palette.h"
 #include "platform/PictureButton.h"
-#include "platform/Shape.h"
-#include "platform/Twips.h"
-#include "platform/UiFont.h"
+#include "platform/WindowKit.h"
 
 #include <QEvent>
-#include <QLabel>
 #include <QScreen>
-#include <array>
 #include <cmath>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-struct LabelLook
-{
-    QLabel *AboutBox::*label;
-    const char *name; // the control's object name
-    const char16_t *caption;
-    std::array<int, 4> place; // left, top, width, height in twips
-    const char *style;
-    double pointSize;
-    bool bold;
-    bool italic;
-    bool centred;
-};
-
-// The name runs across the top in four labels; notice, maker lines and "O k a y" below it.
-// clang-format off
-constexpr std::array<LabelLook, 8> labelLooks{{
-    {&AboutBox::nameLetterZ, "Bezeichnung2", u"Z", {240, 240, 375, 615}, "background-color: #000080; color: #FF00FF;", 18, true, false, true},
-    {&AboutBox::nameLetterE, "Bezeichnung3", u"E", {600, 240, 375, 615}, "background-color: #000080; color: #00FFFF;", 18, true, false, true},
-    {&AboutBox::nameLetterL, "Bezeichnung4", u"L", {960, 240, 375, 615}, "background-color: #000080; color: #80FF80;", 18, true, false, true},
-    {&AboutBox::nameRest, "Bezeichnung5", u"- Merkbold", {1320, 240, 1935, 615}, "background-color: #000080; color: #FFFFFF;", 18, true, false, false},
-    {&AboutBox::usageNotice, "Bezeichnung6", u"", {240, 840, 3015, 855}, "background-color: #C0FFFF; color: #000000;", 8.25, false, false, false},
-    {&AboutBox::makerLines, "Bezeichnung7", u"", {240, 1800, 3015, 495}, "background-color: #000080; color: #FFFFFF;", 9.75, false, false, true},
-    {&AboutBox::okayButton, "Bezeichnung1", u"O k a y", {240, 2400, 2175, 495}, "background-color: #C0FFFF; color: #FF0000;", 18, true, true, true},
-    {&AboutBox::webAddress, "Bezeichnung8", u"", {120, 3120, 3255, 255}, "background-color: palette(base); color: palette(text);", 8.25, true, false, true},
-}};
-// clang-format on
 
 const QString usageNoticeText =
         u"Frei für Schule und Zuhause: Du darfst dieses Programm kostenlos benutzen und weitergeben."_s;
@@ -57,48 +28,44 @@ QPointF aboutBoxTopLeft(const QSizeF &screen, const QSizeF &window)
 
 AboutBox::AboutBox(QWidget *parent) : QWidget(parent, Qt::Dialog)
 {
-    setObjectName(u"ZELLABEL"_s);
-    setWindowTitle(u"Programm-Info"_s);
-    setFixedSize(Twips::toPixels(3510), Twips::toPixels(3450));
-    setAutoFillBackground(true);
-    setPalette(QPalette(Qt::black, QColor(0x80FFFF)));
-    setFont(uiFont());
+    WindowKit::setUpWindow(*this, u"ZELLABEL"_s, u"Programm-Info"_s, 3510, 3450,
+                           Palette::lightCyan);
     // Closing the box must never end the program, even when it is the last window shown.
     setAttribute(Qt::WA_QuitOnClose, false);
-
-    frame = new Shape(Shape::Style::Outline, QColor(0x000080), this);
-    frame->setObjectName(u"Figur1"_s);
-    frame->setTwipsGeometry(120, 120, 3255, 2895);
-    createLabels();
-    closeButton = new PictureButton(u"abbruch"_s, u"Abbruch"_s, this);
-    closeButton->setObjectName(u"Bild1"_s);
-    closeButton->setFixedSize(Twips::toPixels(855), Twips::toPixels(495));
-    closeButton->move(Twips::toPixels(2400), Twips::toPixels(2400));
-    connect(closeButton, &PictureButton::clicked, this, &AboutBox::closeBox);
+    createControls();
 }
 
-void AboutBox::createLabels()
+void AboutBox::createControls()
 {
-    for (const LabelLook &look : labelLooks) {
-        auto *label = new QLabel(QString::fromUtf16(look.caption), this);
-        label->setGeometry(Twips::rect(look.place[0], look.place[1], look.place[2], look.place[3]));
-        QFont font = uiFont(look.pointSize);
-        font.setBold(look.bold);
-        font.setItalic(look.italic);
-        label->setFont(font);
-        label->setStyleSheet(QLatin1String(look.style));
-        label->setAlignment(look.centred ? Qt::AlignHCenter | Qt::AlignTop
-                                         : Qt::AlignLeft | Qt::AlignTop);
-        label->setWordWrap(true);
-        label->setTextFormat(Qt::PlainText);
-        label->setObjectName(QLatin1String(look.name));
-        this->*look.label = label;
-    }
-    okayButton->setCursor(Qt::PointingHandCursor);
+    using namespace WindowKit;
+    using namespace Palette;
+    constexpr Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;
+    constexpr Qt::Alignment left = Qt::AlignLeft | Qt::AlignTop;
+    // The frame behind the labels; the name runs across the top in four labels; notice, maker
+    // lines and "O k a y" below it.
+    // clang-format off
+    makeAll<ShapeLook>(*this, {{"Figur1", Shape::Style::Outline, navy, {120, 120, 3255, 2895}}});
+    makeAll<LabelLook>(*this, {
+        {"Bezeichnung2", u"Z", {240, 240, 375, 615}, magenta, navy, 18, centred, LabelTrait::WordWrap},
+        {"Bezeichnung3", u"E", {600, 240, 375, 615}, cyan, navy, 18, centred, LabelTrait::WordWrap},
+        {"Bezeichnung4", u"L", {960, 240, 375, 615}, paleGreen, navy, 18, centred, LabelTrait::WordWrap},
+        {"Bezeichnung5", u"- Merkbold", {1320, 240, 1935, 615}, white, navy, 18, left, LabelTrait::WordWrap},
+    });
+    makeInto<AboutBox, QLabel, LabelLook>(*this, {
+        {&AboutBox::m_usageNotice, {"Bezeichnung6", u"", {240, 840, 3015, 855}, black, paleCyan, 8.25, left, LabelTrait::Regular | LabelTrait::WordWrap}},
+        {&AboutBox::m_makerLines, {"Bezeichnung7", u"", {240, 1800, 3015, 495}, white, navy, 9.75, centred, LabelTrait::Regular | LabelTrait::WordWrap}},
+        {&AboutBox::m_okayButton, {"Bezeichnung1", u"O k a y", {240, 2400, 2175, 495}, red, paleCyan, 18, centred, LabelTrait::Italic | LabelTrait::WordWrap}},
+        {&AboutBox::m_webAddress, {"Bezeichnung8", u"", {120, 3120, 3255, 255}, inherited, inherited, 8.25, centred, LabelTrait::WordWrap}},
+    });
+    makeButtons<AboutBox>(*this, {{&AboutBox::hide, {"Bild1", "abbruch", u"Abbruch", {2400, 2400, 855, 495}}}});
+    // clang-format on
+    // The system's own colours, not the window's cyan.
+    m_webAddress->setStyleSheet(u"background-color: palette(base); color: palette(text);"_s);
+    m_okayButton->setCursor(Qt::PointingHandCursor);
     // Spelt out for the eye only: a screen reader would read the spaced letters one by one.
-    okayButton->setAccessibleName(u"Okay"_s);
-    okayButton->setAccessibleDescription(u"Schließt das Fenster"_s);
-    okayButton->installEventFilter(this);
+    m_okayButton->setAccessibleName(u"Okay"_s);
+    m_okayButton->setAccessibleDescription(u"Schließt das Fenster"_s);
+    m_okayButton->installEventFilter(this);
 }
 
 void AboutBox::changeEvent(QEvent *event)
@@ -110,8 +77,8 @@ void AboutBox::changeEvent(QEvent *event)
 
 bool AboutBox::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == okayButton && event->type() == QEvent::MouseButtonRelease) {
-        closeBox();
+    if (watched == m_okayButton && event->type() == QEvent::MouseButtonRelease) {
+        hide();
         return true;
     }
     return QWidget::eventFilter(watched, event);
@@ -121,9 +88,9 @@ bool AboutBox::eventFilter(QObject *watched, QEvent *event)
 void AboutBox::placeAndFill()
 {
     placeOnScreen();
-    usageNotice->setText(usageNoticeText);
-    makerLines->setText(makerLinesText);
-    webAddress->setText(webAddressLine);
+    m_usageNotice->setText(usageNoticeText);
+    m_makerLines->setText(makerLinesText);
+    m_webAddress->setText(webAddressLine);
 }
 
 // The rule works on the outer size, frame and caption bar included.
@@ -135,9 +102,4 @@ void AboutBox::placeOnScreen()
     const QRect area = shownOn->geometry();
     const QPointF topLeft = aboutBoxTopLeft(area.size(), frameGeometry().size());
     move(area.topLeft() + QPoint(int(std::floor(topLeft.x())), int(std::floor(topLeft.y()))));
-}
-
-void AboutBox::closeBox()
-{
-    hide();
 }

@@ -1,268 +1,166 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainWindow.h"
 
-#include "session/QuizProcedures.h"
 #include "HelpPanel.h"
-#include "session/FilePanel.h"
-#include "services/SpeechService.h"
-#include "session/Session.h"
-#include "session/ProgramTitle.h"
 #include "platform/BoundedLabel.h"
 #include "platform/Centring.h"
 #include "platform/ListBox.h"
-#include "platform/SvgIcon.h"
-#include "platform/PictureButton.h"
+#include "platform/Palette.h"
 #include "platform/Shape.h"
 #include "platform/Twips.h"
-#include "platform/UiFont.h"
-#include "quiz/VirtualKey.h"
+#include "platform/WindowKit.h"
+#include "services/SpeechService.h"
+#include "session/ProgramTitle.h"
+#include "session/QuizProcedures.h"
+#include "session/Session.h"
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QTimer>
-#include <array>
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-struct ButtonPlace
-{
-    PictureButton *MainWindow::*button;
-    const char *name; // the control's object name
-    const char *icon;
-    const char16_t *toolTip;
-    int left;
-    int top;
-};
-
-// The fifteen picture buttons: two columns at the sides, one row along the bottom.
-// clang-format off
-constexpr std::array<ButtonPlace, 15> buttonPlaces{{
-    {&MainWindow::quitButton, "Bild1", "beenden", u"Beenden", 120, 480},
-    {&MainWindow::fileMenuButton, "Bild12", "dateimenue", u"Dateimenü", 120, 1560},
-    {&MainWindow::workModeButton, "Bild10", "arbeitsmodus", u"Arbeitsmodus", 120, 2640},
-    {&MainWindow::printButton, "Bild15", "drucken", u"Drucken", 120, 3720},
-    {&MainWindow::copyButton, "Bild11", "ablage", u"Ablage", 120, 4800},
-    {&MainWindow::questionCountButton, "Bild7", "einstellung", u"Einstellung", 8040, 480},
-    {&MainWindow::helpButton, "Bild5", "hilfetext", u"Hilfetext", 8040, 1560},
-    {&MainWindow::standardQuestionsButton, "Bild6", "loeschen", u"Löschen", 8040, 2640},
-    {&MainWindow::aboutButton, "Bild14", "autor", u"Autor", 8040, 3720},
-    {&MainWindow::editorButton, "Bild4", "editor", u"Editor", 8040, 4800},
-    {&MainWindow::errorRateButton, "Bild8", "fehler", u"Fehler", 840, 5520},
-    {&MainWindow::backButton, "Bild2", "zurueck", u"Zurück", 2760, 5520},
-    {&MainWindow::confirmButton, "Bild13", "eingabe", u"Eingabe", 4080, 5520},
-    {&MainWindow::forwardButton, "Bild3", "weiter", u"Weiter", 5400, 5520},
-    {&MainWindow::solutionRateButton, "Bild9", "loesungen", u"Lösungen", 7320, 5520},
-}};
-// clang-format on
-
-struct LabelLook
-{
-    QLabel *MainWindow::*label;
-    const char *name; // the control's object name
-    const char16_t *caption;
-    std::array<int, 4> place; // left, top, width, height in twips
-    const char *text;         // colours as #RRGGBB; "" for the window text colour
-    const char *background;
-    double pointSize;
-    bool centred;
-    bool wordWrap;
-    bool border;
-    bool visible;
-};
-
-// clang-format off
-constexpr std::array<LabelLook, 10> labelLooks{{
-    {&MainWindow::questionDisplay, "Bezeichnung1", u"Bezeichnung1", {840, 600, 6975, 2295}, "#000040", "#C0FFC0", 18, true, true, false, true},
-    {&MainWindow::answerDisplay, "Bezeichnung2", u"Bezeichnung2", {840, 2880, 6975, 2295}, "#00FF00", "#C000C0", 18, true, true, false, true},
-    {&MainWindow::workModeLabel, "Bezeichnung7", u"Quizmodus", {3480, 120, 1695, 375}, "#0000C0", "#80FFFF", 12, true, false, true, true},
-    {&MainWindow::wrongCountLabel, "Bezeichnung8", u"0", {1440, 5640, 495, 255}, "", "#80FF80", 8.25, true, false, true, true},
-    {&MainWindow::rightCountLabel, "Bezeichnung9", u"0", {6720, 5640, 495, 255}, "", "#80FF80", 8.25, true, false, true, true},
-    {&MainWindow::standardNotice, "Bezeichnung10",
-     u"Programm verwendet Standardfragen, bitte jetzt zuerst eine Datei über das Paket-Symbol auswählen und laden ...",
-     {2040, 2400, 4695, 975}, "#FFFFFF", "#0000FF", 12, true, true, true, true},
-    {&MainWindow::rightInSetLabel, "Bezeichnung3", u"", {6120, 0, 375, 255}, "", "", 8.25, false, false, false, false},
-    {&MainWindow::lastChoiceRowLabel, "Bezeichnung4", u"", {6600, 0, 375, 255}, "", "", 8.25, false, false, false, false},
-    {&MainWindow::browsePositionLabel, "Bezeichnung5", u"", {7080, 0, 375, 255}, "", "", 8.25, false, false, false, false},
-    {&MainWindow::questionCountLabel, "Bezeichnung6", u"10", {7560, 0, 375, 255}, "", "", 8.25, false, false, false, false},
-}};
-// clang-format on
-
-QString styleSheetFor(const LabelLook &look)
-{
-    QString style;
-    if (*look.text)
-        style += u"color: %1;"_s.arg(QLatin1String(look.text));
-    if (*look.background)
-        style += u"background-color: %1;"_s.arg(QLatin1String(look.background));
-    if (look.border)
-        style += u"border: 1px solid black;"_s;
-    return style;
-}
-
-} // namespace
-
 MainWindow::MainWindow(Session &session) : QWidget(nullptr), m_session(session)
 {
-    setObjectName(u"Form1"_s);
-    setWindowTitle(programTitle);
-    setWindowIcon(svgIcon(u"zel-merkbold"_s));
-    setFixedSize(Twips::toPixels(8670), Twips::toPixels(6645));
-    setAutoFillBackground(true);
-    setPalette(QPalette(Qt::black, Qt::white));
-    setFont(uiFont());
+    WindowKit::setUpWindow(*this, u"Form1"_s, programTitle, 8670, 6645, Palette::white);
     setFocusPolicy(Qt::StrongFocus);
     createControls();
-    describeStateLabels();
-    wireEvents();
-    wireCommands();
-    wireCardOutput();
-    setUpFileBrowser();
+    createFileBrowser();
+    // The window sees every key before its controls do.
+    qApp->installEventFilter(this);
 }
 
+// Back to front: the frame and the bar, the labels, the help panel, the buttons, the browser.
 void MainWindow::createControls()
 {
-    createShapes();
-    createLabels();
-    for (const ButtonPlace &place : buttonPlaces) {
-        auto *button = new PictureButton(QLatin1String(place.icon),
-                                         QString::fromUtf16(place.toolTip), this);
-        button->move(Twips::toPixels(place.left), Twips::toPixels(place.top));
-        button->setObjectName(QLatin1String(place.name));
-        this->*place.button = button;
-    }
-
-    fileBrowser =
-            new FilePanel(Twips::rect(480, 1320, 4365, 5295),
-                          {Twips::rect(120, 120, 4095, 315), Twips::rect(120, 480, 4095, 1890),
-                           Twips::rect(120, 2400, 4095, 2760)},
-                          m_session.dialogs(), this);
-    fileBrowser->setObjectName(u"Bild16"_s);
-
-    choiceList = new ListBox(ListBox::Order::Sorted, this);
-    choiceList->setObjectName(u"Liste2"_s);
-    choiceList->setGeometry(Twips::rect(9000, 120, 1575, 6465));
-    choiceList->setStyleSheet(u"background-color: #FFC0C0;"_s);
-    choiceList->setFocusPolicy(Qt::NoFocus);
-    choiceList->setAccessibleName(u"Angebotene Antworten"_s);
-
-    startupTimer = new QTimer(this);
-    startupTimer->setObjectName(u"Zeit1"_s);
-    startupTimer->setInterval(100);
-}
-
-void MainWindow::createShapes()
-{
-    displayFrame = new Shape(Shape::Style::Outline, Qt::black, this);
-    displayFrame->setObjectName(u"Figur3"_s);
-    displayFrame->setTwipsGeometry(720, 360, 7215, 4935);
-    progressTrack = new Shape(Shape::Style::Filled, QColor(0xC0FFC0), this);
-    progressTrack->setObjectName(u"Figur2"_s);
-    progressTrack->setTwipsGeometry(0, 6360, 8655, 255);
-    progressBar = new Shape(Shape::Style::Filled, QColor(0xC000C0), this);
-    progressBar->setObjectName(u"Figur1"_s);
-    progressBar->setTwipsGeometry(0, 6360, 135, 255);
-}
-
-void MainWindow::createLabels()
-{
-    for (const LabelLook &look : labelLooks) {
-        auto *label = new BoundedLabel(QString::fromUtf16(look.caption), this);
-        label->setGeometry(Twips::rect(look.place[0], look.place[1], look.place[2], look.place[3]));
-        label->setFont(uiFont(look.pointSize));
-        label->setStyleSheet(styleSheetFor(look));
-        label->setAlignment(look.centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignTop);
-        label->setWordWrap(look.wordWrap);
-        label->setTextFormat(Qt::PlainText);
-        label->setVisible(look.visible);
-        label->setObjectName(QLatin1String(look.name));
-        this->*look.label = label;
-    }
+    using namespace WindowKit;
+    using namespace Palette;
+    using Self = MainWindow;
+    constexpr Qt::Alignment centred = Qt::AlignCenter;
+    constexpr Qt::Alignment topLeft = Qt::AlignLeft | Qt::AlignTop;
+    constexpr LabelTraits framed = LabelTrait::Border;
+    constexpr LabelTraits hidden = LabelTrait::Hidden;
+    // clang-format off
+    makeAll<ShapeLook>(*this, {
+        {"Figur3", Shape::Style::Outline, black, {720, 360, 7215, 4935}},
+        {"Figur2", Shape::Style::Filled, lightGreen, {0, 6360, 8655, 255}},
+    });
+    makeInto<Self, Shape, ShapeLook>(*this, {
+        {&Self::m_progressBar, {"Figur1", Shape::Style::Filled, purple, {0, 6360, 135, 255}}},
+    });
+    makeInto<Self, QLabel, LabelLook>(*this, {
+        {&Self::m_questionDisplay, {"Bezeichnung1", u"Bezeichnung1", {840, 600, 6975, 2295}, nightBlue, lightGreen, 18, centred, LabelTrait::WordWrap}},
+        {&Self::m_answerDisplay, {"Bezeichnung2", u"Bezeichnung2", {840, 2880, 6975, 2295}, green, purple, 18, centred, LabelTrait::WordWrap}},
+        {&Self::m_workModeLabel, {"Bezeichnung7", u"Quizmodus", {3480, 120, 1695, 375}, darkBlue, lightCyan, 12, centred, framed}},
+        {&Self::m_wrongCountLabel, {"Bezeichnung8", u"0", {1440, 5640, 495, 255}, inherited, paleGreen, 8.25, centred, framed}},
+        {&Self::m_rightCountLabel, {"Bezeichnung9", u"0", {6720, 5640, 495, 255}, inherited, paleGreen, 8.25, centred, framed}},
+        {&Self::m_standardNotice, {"Bezeichnung10", u"Programm verwendet Standardfragen, bitte jetzt zuerst eine Datei über das Paket-Symbol auswählen und laden ...",
+                                   {2040, 2400, 4695, 975}, white, blue, 12, centred, LabelTrait::WordWrap | framed}},
+        {&Self::m_rightInSetLabel, {"Bezeichnung3", u"", {6120, 0, 375, 255}, inherited, inherited, 8.25, topLeft, hidden}},
+        {&Self::m_lastChoiceRowLabel, {"Bezeichnung4", u"", {6600, 0, 375, 255}, inherited, inherited, 8.25, topLeft, hidden}},
+        {&Self::m_browsePositionLabel, {"Bezeichnung5", u"", {7080, 0, 375, 255}, inherited, inherited, 8.25, topLeft, hidden}},
+        {&Self::m_questionCountLabel, {"Bezeichnung6", u"10", {7560, 0, 375, 255}, inherited, inherited, 8.25, topLeft, hidden}},
+    });
+    // clang-format on
     // Below the choice list, which covers it while it is closed.
-    helpPanel = new HelpPanel(Twips::rect(9000, 600, 6975, 4575), questionDisplay->x(), this);
-    helpPanel->setObjectName(u"Bezeichnung11"_s);
-    helpPanel->setText(helpPanel->objectName()); // a new label's caption is its name
+    m_helpPanel = new HelpPanel(Twips::rect(9000, 600, 6975, 4575), m_questionDisplay->x(), this);
+    m_helpPanel->setObjectName(u"Bezeichnung11"_s);
+    m_helpPanel->setText(m_helpPanel->objectName()); // a new label's caption is its name
+    // clang-format off
+    // Two columns at the sides, one row along the bottom.
+    makeButtons<Self>(*this, {
+        {&Self::quit, {"Bild1", "beenden", u"Beenden", {120, 480, 495, 495}}},
+        {&Self::toggleFileBrowser, {"Bild12", "dateimenue", u"Dateimenü", {120, 1560, 495, 495}}},
+        {&Self::switchWorkMode, {"Bild10", "arbeitsmodus", u"Arbeitsmodus", {120, 2640, 495, 495}}},
+        {&Self::printCards, {"Bild15", "drucken", u"Drucken", {120, 3720, 495, 495}}},
+        {&Self::copyCards, {"Bild11", "ablage", u"Ablage", {120, 4800, 495, 495}}},
+        {&Self::askQuestionCount, {"Bild7", "einstellung", u"Einstellung", {8040, 480, 495, 495}}},
+        {&Self::toggleHelp, {"Bild5", "hilfetext", u"Hilfetext", {8040, 1560, 495, 495}}},
+        {&Self::restoreStandardQuestions, {"Bild6", "loeschen", u"Löschen", {8040, 2640, 495, 495}}},
+        {&Self::showAboutBox, {"Bild14", "autor", u"Autor", {8040, 3720, 495, 495}}},
+        {&Self::openEditor, {"Bild4", "editor", u"Editor", {8040, 4800, 495, 495}}},
+        {&Self::showErrorRate, {"Bild8", "fehler", u"Fehler", {840, 5520, 495, 495}}},
+        {&Self::goBack, {"Bild2", "zurueck", u"Zurück", {2760, 5520, 495, 495}}},
+        {&Self::confirmAnswer, {"Bild13", "eingabe", u"Eingabe", {4080, 5520, 495, 495}}},
+        {&Self::goForward, {"Bild3", "weiter", u"Weiter", {5400, 5520, 495, 495}}},
+        {&Self::showSolutionRate, {"Bild9", "loesungen", u"Lösungen", {7320, 5520, 495, 495}}},
+    });
+    // clang-format on
+
+    // A screen reader reads a label's text as its name; the description says what the text is,
+    // so a counter is heard as "1, Falsche Antworten" rather than as a bare number.
+    m_questionDisplay->setAccessibleDescription(u"Frage"_s);
+    m_answerDisplay->setAccessibleDescription(u"Antwort"_s);
+    m_workModeLabel->setAccessibleDescription(u"Arbeitsmodus"_s);
+    m_wrongCountLabel->setAccessibleDescription(u"Falsche Antworten"_s);
+    m_rightCountLabel->setAccessibleDescription(u"Richtige Antworten"_s);
     // A click reads the text aloud, for children who do not read yet and for pronunciation.
-    for (QLabel *display : {questionDisplay, answerDisplay}) {
+    for (QLabel *display : {m_questionDisplay, m_answerDisplay}) {
         display->setToolTip(u"Zum Vorlesen anklicken"_s);
         display->setCursor(Qt::PointingHandCursor);
     }
-    standardNotice->setCursor(Qt::PointingHandCursor);
-    standardNotice->installEventFilter(this);
-}
-
-void MainWindow::wireEvents()
-{
-    connect(backButton, &PictureButton::clicked, this, &MainWindow::goBack);
-    connect(forwardButton, &PictureButton::clicked, this, &MainWindow::goForward);
-    connect(standardQuestionsButton, &PictureButton::clicked, this,
-            &MainWindow::restoreStandardQuestions);
-    connect(workModeButton, &PictureButton::clicked, this, &MainWindow::switchWorkMode);
-    connect(confirmButton, &PictureButton::clicked, this, &MainWindow::confirmAnswer);
-    connect(startupTimer, &QTimer::timeout, this, &MainWindow::applyStartupSettings);
-    // The window sees every key before its controls do.
-    qApp->installEventFilter(this);
+    m_standardNotice->setCursor(Qt::PointingHandCursor);
 }
 
 void MainWindow::load()
 {
     centreOnScreen(*this);
     QuizProcedures::loadStandardQuestions(m_session);
-    startupTimer->start();
+    m_startupTimer->start();
 }
 
 QuizState MainWindow::quizState()
 {
-    return QuizState({questionDisplay, answerDisplay, rightInSetLabel, lastChoiceRowLabel,
-                      browsePositionLabel, questionCountLabel, workModeLabel, wrongCountLabel,
-                      rightCountLabel, standardNotice, choiceList, progressBar});
+    return QuizState({m_questionDisplay, m_answerDisplay, m_rightInSetLabel, m_lastChoiceRowLabel,
+                      m_browsePositionLabel, m_questionCountLabel, m_workModeLabel,
+                      m_wrongCountLabel, m_rightCountLabel, m_standardNotice, m_choiceList,
+                      m_progressBar});
 }
 
-void MainWindow::dismissStandardNotice()
+FilePanel &MainWindow::filePanel()
 {
-    standardNotice->hide();
-    toggleFileBrowser();
+    return *m_fileBrowser;
 }
 
-void MainWindow::handleKey(int keyCode)
+// The keys are tested one after the other, whatever Shift, Ctrl and Alt say; none is swallowed.
+void MainWindow::handleKey(int qtKey)
 {
-    if (keyCode == VirtualKey::Escape)
+    if (qtKey == Qt::Key_Escape)
         quit();
-    if (keyCode == VirtualKey::Left || keyCode == VirtualKey::Up)
+    if (qtKey == Qt::Key_Left || qtKey == Qt::Key_Up)
         goBack();
-    if (keyCode == VirtualKey::Right || keyCode == VirtualKey::Down)
+    if (qtKey == Qt::Key_Right || qtKey == Qt::Key_Down)
         goForward();
-    if (keyCode == VirtualKey::Enter || keyCode == VirtualKey::Execute)
+    if (qtKey == Qt::Key_Return || qtKey == Qt::Key_Enter || qtKey == Qt::Key_Execute)
         confirmAnswer();
-    if (keyCode == VirtualKey::Insert)
+    if (qtKey == Qt::Key_Insert)
         switchWorkMode();
-    if (keyCode == VirtualKey::F1)
+    if (qtKey == Qt::Key_F1)
         toggleHelp();
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == standardNotice && event->type() == QEvent::MouseButtonRelease) {
-        dismissStandardNotice();
-        return true;
-    }
-    if ((watched == questionDisplay || watched == answerDisplay)
-        && event->type() == QEvent::MouseButtonRelease) {
-        m_session.speech().say(static_cast<QLabel *>(watched)->text(), readingLanguage());
-        return true;
-    }
-    if (watched == helpPanel && event->type() == QEvent::MouseButtonRelease) {
-        closeHelp();
-        return true;
+    if (event->type() == QEvent::MouseButtonRelease) {
+        if (watched == m_standardNotice) {
+            dismissStandardNotice();
+            return true;
+        }
+        if (watched == m_questionDisplay || watched == m_answerDisplay) {
+            m_session.speech().say(static_cast<QLabel *>(watched)->text(), readingLanguage());
+            return true;
+        }
+        if (watched == m_helpPanel) {
+            m_helpPanel->close();
+            return true;
+        }
     }
     // A key reaches first the focused control of this window, or the window itself; only that
     // first delivery counts, not the copies passed on to parents.
     if (event->type() == QEvent::KeyPress && isVisible()) {
         QWidget *firstReceiver = focusWidget() ? focusWidget() : this;
         if (watched == firstReceiver)
-            handleKey(virtualKeyCode(static_cast<QKeyEvent *>(event)->key()));
+            handleKey(static_cast<QKeyEvent *>(event)->key());
     }
     return false;
 }

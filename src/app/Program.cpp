@@ -2,7 +2,6 @@
 #include "Program.h"
 
 #include "MainWindow.h"
-#include "platform/CheckBox.h"
 #include "about/AboutBox.h"
 #include "editor/EditorWindow.h"
 
@@ -56,13 +55,12 @@ CatalogueLists Program::catalogue()
 
 SettingsControls Program::settings()
 {
-    EditorWindow &editor = editorWindow();
-    return {editor.standardFileName, editor.allowPrinting, editor.hideDrives};
+    return editorWindow().settings();
 }
 
 FilePanel &Program::quizFilePanel()
 {
-    return *mainWindow().fileBrowser;
+    return mainWindow().filePanel();
 }
 
 void Program::showEditor()

@@ -1,24 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Opening the layout list for printing or copying, and its entries, which come back with every
-// activation of the window.
+// The layout list: opened for printing or copying, its entries back with every activation of the
+// window, and the whole catalogue printed or copied in the layout double-clicked.
 #include "EditorWindow.h"
 
 #include "LayoutListMode.h"
 #include "output/EditorLayouts.h"
 #include "platform/ListBox.h"
-#include "platform/PictureButton.h"
-#include "platform/UiFont.h"
+#include "session/Session.h"
 
 #include <QEvent>
-
-void EditorWindow::setUpLayoutList()
-{
-    layoutList->setFont(uiFont(9.75));
-    connect(printLayoutButton, &PictureButton::clicked, this,
-            &EditorWindow::openLayoutListForPrinting);
-    connect(copyLayoutButton, &PictureButton::clicked, this,
-            &EditorWindow::openLayoutListForCopying);
-}
 
 void EditorWindow::openLayoutListForPrinting()
 {
@@ -33,12 +23,12 @@ void EditorWindow::openLayoutListForCopying()
 // An open list is closed by either button without its mode being switched.
 void EditorWindow::openOrCloseLayoutList(OutputMode mode)
 {
-    if (!layoutList->isHidden()) {
-        layoutList->hide();
+    if (!m_layoutList->isHidden()) {
+        m_layoutList->hide();
         return;
     }
-    setLayoutListMode(*layoutList, mode);
-    layoutList->show();
+    setLayoutListMode(*m_layoutList, mode);
+    m_layoutList->show();
 }
 
 // Also on showing: a window manager need not activate a new window.
@@ -59,5 +49,14 @@ void EditorWindow::changeEvent(QEvent *event)
 // lost with each activation.
 void EditorWindow::refillLayoutList()
 {
-    layoutList->setTexts(editorLayoutNames());
+    m_layoutList->setTexts(editorLayoutNames());
+}
+
+// The list closes first; the next output needs its button again.
+void EditorWindow::outputChosenLayout()
+{
+    m_layoutList->hide();
+    produceEditorOutput(editorLayoutAt(m_layoutList->currentRow()), layoutListMode(*m_layoutList),
+                        m_questionList->texts(), m_answerList->texts(),
+                        {m_session.dialogs(), m_session.printer(), m_session.clipboard()});
 }

@@ -6,18 +6,8 @@
 #include "platform/ListBox.h"
 #include "session/Session.h"
 #include "services/Dialogs.h"
-#include "platform/PictureButton.h"
-
-#include <QLabel>
 
 using namespace Qt::StringLiterals;
-
-void EditorWindow::wireLeaving()
-{
-    connect(helpButton, &PictureButton::clicked, this, &EditorWindow::showHelp);
-    connect(cancelButton, &PictureButton::clicked, this, &EditorWindow::leaveToStandardQuestions);
-    connect(returnButton, &PictureButton::clicked, this, &EditorWindow::leaveWithCatalogue);
-}
 
 // The red cross is "Abbruch", the green tick "Abbruch mit Laden".
 void EditorWindow::showHelp()
@@ -53,8 +43,8 @@ void EditorWindow::leaveWithCatalogue()
     // Learn mode shows the selected pair; the first question is shown next, so the pair shown
     // must be the first one too, or a question would stand above another question's answer.
     if (m_session.quizState().isLearnMode()) {
-        questionList->setCurrentRow(0);
-        answerList->setCurrentRow(0);
+        m_questionList->setCurrentRow(0);
+        m_answerList->setCurrentRow(0);
     }
     QuizProcedures::refreshDisplay(m_session);
     QuizProcedures::showFirstQuestion(m_session);

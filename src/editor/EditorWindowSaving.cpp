@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Saving the catalogue as a catalogue file under a name the user types.
+// Saving the catalogue as a catalogue file under a name the user types, and the settings.
 #include "EditorWindow.h"
 
 #include "session/FilePanel.h"
 #include "session/Session.h"
 #include "catalogue/CatalogueFile.h"
 #include "services/Dialogs.h"
-#include "platform/FileListBox.h"
+#include "catalogue/SettingsFile.h"
 #include "platform/ListBox.h"
-#include "platform/PictureButton.h"
 
 #include <QFileInfo>
 
@@ -38,11 +37,6 @@ bool replacingLosesPairs(Dialogs &dialogs, const QString &name, int pairsUsedUp)
 
 } // namespace
 
-void EditorWindow::wireSaving()
-{
-    connect(saveButton, &PictureButton::clicked, this, &EditorWindow::saveCatalogue);
-}
-
 // The name is used exactly as typed: no extension is added, and a bare name lands in the
 // working directory, whatever folder either file list shows. An existing file is replaced
 // without asking, but only once the new one is completely written, so a failed save leaves the
@@ -50,14 +44,14 @@ void EditorWindow::wireSaving()
 void EditorWindow::saveCatalogue()
 {
     Dialogs &dialogs = m_session.dialogs();
-    if (questionList->count() != answerList->count()) {
+    if (m_questionList->count() != m_answerList->count()) {
         dialogs.messageBox(u"Verschieden viele Fragen und Antworten!\r"_s, BoxStyle::OkOnly,
                            u"Dateifehler"_s);
         return;
     }
     FilePanel &quizFiles = m_session.quizFilePanel();
-    const QString proposed = quizFiles.files->text(quizFiles.files->currentRow());
-    const QString name = dialogs.inputBox(u"Namen der Datei:"_s, u"Datei speichern"_s, proposed);
+    const QString name =
+            dialogs.inputBox(u"Namen der Datei:"_s, u"Datei speichern"_s, quizFiles.selectedName());
     if (name.isEmpty())
         return;
     CatalogueLists pairs = catalogue();
@@ -65,7 +59,7 @@ void EditorWindow::saveCatalogue()
         return;
 
     const WriteResult written =
-            writeCatalogueFile(name, {questionList->texts(), answerList->texts()});
+            writeCatalogueFile(name, {m_questionList->texts(), m_answerList->texts()});
     if (!written.ok) {
         dialogs.messageBox(u"Die Datei wurde nicht gespeichert.\r"_s + written.error + u'\r',
                            BoxStyle::OkOnly, u"Dateifehler"_s);
@@ -73,7 +67,17 @@ void EditorWindow::saveCatalogue()
     }
     pairs.markSaved();
     quizFiles.rereadFiles();
-    filePanel->rereadFiles();
+    m_filePanel->rereadFiles();
     dialogs.messageBox(u"Die Datei "_s + name + u" wurde gespeichert.\r"_s, BoxStyle::OkOnly,
                        u"Datei sichern"_s);
+}
+
+void EditorWindow::writeSettings()
+{
+    const WriteResult written =
+            writeSettingsFile(settingsFileName.toString(), settings().settings());
+    if (!written.ok)
+        m_session.dialogs().messageBox(u"Die Einstellungen konnten nicht gespeichert werden.\r"_s
+                                               + written.error + u'\r',
+                                       BoxStyle::OkOnly, u"Einstellungen"_s);
 }

@@ -4,23 +4,21 @@
 #include "platform/ListBox.h"
 #include "platform/Palette.h"
 
-namespace {
-
-constexpr int red = 12;
-constexpr int yellow = 14;
-
-} // namespace
+using Palette::classicColour;
+using Palette::classicRed;
+using Palette::classicYellow;
 
 void setLayoutListMode(ListBox &list, OutputMode mode)
 {
+    const bool copy = mode == OutputMode::Copy;
     QPalette palette = list.palette();
-    palette.setColor(QPalette::Base, qbColor(mode == OutputMode::Copy ? red : yellow));
-    palette.setColor(QPalette::Text, qbColor(mode == OutputMode::Copy ? yellow : red));
+    palette.setColor(QPalette::Base, classicColour(copy ? classicRed : classicYellow));
+    palette.setColor(QPalette::Text, classicColour(copy ? classicYellow : classicRed));
     list.setPalette(palette);
 }
 
 OutputMode layoutListMode(const ListBox &list)
 {
-    return list.palette().color(QPalette::Base) == qbColor(red) ? OutputMode::Copy
-                                                                : OutputMode::Print;
+    return list.palette().color(QPalette::Base) == classicColour(classicRed) ? OutputMode::Copy
+                                                                             : OutputMode::Print;
 }

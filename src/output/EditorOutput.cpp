@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "EditorOutput.h"
 
+#include "PrintSession.h"
+
 #include "services/ClipboardService.h"
 #include "services/Dialogs.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "PrintJob.h"
+#include "services/PrintService.h"
 
 #include <QStringList>
 

@@ -4,14 +4,11 @@
 #include <QDropEvent>
 #include <QMimeData>
 
-#include <algorithm>
-
-DroppedFile takeFileDrop(QDropEvent *event, std::initializer_list<DroppedFileKind> taken)
+DroppedFile takeFileDrop(QDropEvent *event, const QList<DroppedFileKind> &taken)
 {
     const DroppedFile file = droppedFile(event->mimeData()->urls());
     // Qt hands a move on already accepted when the drag was accepted on entering.
-    if (!event->possibleActions().testFlag(Qt::CopyAction)
-        || std::find(taken.begin(), taken.end(), file.kind) == taken.end()) {
+    if (!event->possibleActions().testFlag(Qt::CopyAction) || !taken.contains(file.kind)) {
         event->ignore();
         return {};
     }

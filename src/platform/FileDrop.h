@@ -3,7 +3,7 @@
 
 #include "catalogue/DroppedFile.h"
 
-#include <initializer_list>
+#include <QList>
 
 class QDropEvent;
 
@@ -11,4 +11,4 @@ class QDropEvent;
 // and returns that file; otherwise leaves the event refused, so that the cursor shows the drop
 // is not possible, and returns a refused file. The file is only read, so the drop is always a
 // copy: accepting a move would let the file manager delete the file.
-DroppedFile takeFileDrop(QDropEvent *event, std::initializer_list<DroppedFileKind> taken);
+DroppedFile takeFileDrop(QDropEvent *event, const QList<DroppedFileKind> &taken);

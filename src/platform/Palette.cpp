@@ -3,7 +3,7 @@
 
 #include <array>
 
-QColor qbColor(int number)
+QColor Palette::classicColour(int number)
 {
     static constexpr std::array<QRgb, 16> colours = {
             0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080, 0x808000, 0xC0C0C0,

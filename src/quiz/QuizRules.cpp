@@ -50,30 +50,24 @@ QStringList firstAnswers(const QStringList &answers, double wanted)
     return answers.first(numberedUpTo(answers, wanted));
 }
 
-double nextBrowsePosition(double position, double lastRow)
+double pagedBrowsePosition(double position, double lastRow, Paging paging)
 {
-    return position + 1 > lastRow ? 0 : position + 1;
-}
-
-double previousBrowsePosition(double position, double lastRow)
-{
+    if (paging == Paging::Forward)
+        return position + 1 > lastRow ? 0 : position + 1;
     return position - 1 < 0 ? std::max(lastRow, 0.0) : position - 1;
 }
 
-int nextLearnRow(int row, int pairCount)
+int pagedLearnRow(int row, int pairCount, Paging paging)
 {
-    return row + 1 > pairCount - 1 ? 0 : row + 1;
-}
-
-int previousLearnRow(int row, int pairCount)
-{
+    if (paging == Paging::Forward)
+        return row + 1 > pairCount - 1 ? 0 : row + 1;
     return row - 1 < 0 ? pairCount - 1 : row - 1;
 }
 
 double progressStep(double lastChoiceRow)
 {
     const double rows = lastChoiceRow + 1;
-    return rows == 0 ? 0 : progressSpan / rows;
+    return rows == 0 ? 0 : 1 / rows;
 }
 
 double ratePercent(double part, double other)

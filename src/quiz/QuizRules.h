@@ -12,10 +12,8 @@ namespace QuizRules {
 // A source of random numbers in [0, 1).
 using Random = std::function<double()>;
 
-// Progress bar width in twips at the start of a practice set.
-inline constexpr double progressStart = 75;
-// Right answers of one practice set together grow the bar by this many twips.
-inline constexpr double progressSpan = 8900;
+// Which way the child pages: "Zurück" or "Weiter".
+enum class Paging { Back, Forward };
 
 // Both shuffles offer the answers of the first `wanted` pairs, the i-th (from 0) put at row
 // ⌊i·r⌋ of the list built so far, or ⌊(i+1)·r⌋, with r the next random number.
@@ -42,16 +40,15 @@ inline bool isPracticeSetDone(double rightInSet, double questionCount)
 
 // Paging the choice list in quiz mode wraps around at both ends. Over an empty list the last
 // row is -1; going back from 0 then stays at 0.
-double nextBrowsePosition(double position, double lastRow);
-double previousBrowsePosition(double position, double lastRow);
+double pagedBrowsePosition(double position, double lastRow, Paging paging);
 
 // Paging the pairs in learn mode wraps around at both ends; over no pair it gives -1 on the
 // way back and 0 on the way forward, rows the list refuses.
-int nextLearnRow(int row, int pairCount);
-int previousLearnRow(int row, int pairCount);
+int pagedLearnRow(int row, int pairCount, Paging paging);
 
-// How far one right answer grows the bar: the span shared by the rows of the choice list. An
-// empty choice list (last row -1) leaves nothing to share; the bar stays put.
+// How much of the practice set one right answer adds to the progress, which runs from 0 at its
+// start to 1 when as many answers are right as the choice list has rows. An empty choice list
+// (last row -1) leaves nothing to share; the progress stays put.
 double progressStep(double lastChoiceRow);
 
 // A rate in whole percent, halves rounded up: part of part + other.

@@ -27,7 +27,7 @@ void startPracticeSet(Session &session)
     quiz.setRightInSet(0);
     quiz.setLastChoiceRow(quiz.choices().count() - 1);
     quiz.setBrowsePosition(0);
-    quiz.setProgress(QuizRules::progressStart);
+    quiz.setProgress(0);
 }
 
 } // namespace
@@ -92,21 +92,9 @@ void startPractice(Session &session)
     refreshDisplay(session);
 }
 
-namespace {
-
 void reportReadError(Session &session, const QString &readError)
 {
     session.dialogs().messageBox(readError + u'\r', BoxStyle::OkOnly, u"Dateifehler"_s);
-}
-
-} // namespace
-
-bool refuseUnreadableDrop(Session &session, const QString &readError)
-{
-    if (readError.isEmpty())
-        return false;
-    reportReadError(session, readError);
-    return true;
 }
 
 void reportLoad(Session &session, const QString &fileName, qsizetype pairCount,

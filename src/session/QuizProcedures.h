@@ -28,10 +28,8 @@ void buildPracticeSet(Session &session);
 // counters at 0, the first question shown. An empty catalogue keeps no row selected.
 void startPractice(Session &session);
 
-// A dropped file that could not be read at all (too large, not a plain file, unreadable) is
-// refused: its reason is shown and nothing changes. A drop is no choice in a file list, and
-// what the lists held may be work not saved yet. Returns whether the file was refused.
-bool refuseUnreadableDrop(Session &session, const QString &readError);
+// Says why a file could not be read at all, in a box titled "Dateifehler".
+void reportReadError(Session &session, const QString &readError);
 
 // Says why a file could not be read at all (readError, empty when it could), then how many
 // pairs it gave and the question count, titled with the file name in upper case.

@@ -5,6 +5,15 @@
 #include "platform/Shape.h"
 #include "quiz/WorkMode.h"
 
+namespace {
+
+// The bar's width at the start of a practice set, and what the right answers of one practice
+// set add to it together.
+constexpr double progressStartTwips = 75;
+constexpr double progressSpanTwips = 8900;
+
+} // namespace
+
 // clang-format off
 double QuizState::rightInSet() const { return captionValue(m_controls.rightInSet); }
 void QuizState::setRightInSet(double value) { setCaptionValue(m_controls.rightInSet, value); }
@@ -19,8 +28,8 @@ double QuizState::wrongCount() const { return captionValue(m_controls.wrongCount
 void QuizState::setWrongCount(double value) { setCaptionValue(m_controls.wrongCount, value); }
 double QuizState::rightCount() const { return captionValue(m_controls.rightCount); }
 void QuizState::setRightCount(double value) { setCaptionValue(m_controls.rightCount, value); }
-double QuizState::progress() const { return m_controls.progressBar->widthTwips(); }
-void QuizState::setProgress(double twips) { m_controls.progressBar->setWidthTwips(twips); }
+double QuizState::progress() const { return (m_controls.progressBar->widthTwips() - progressStartTwips) / progressSpanTwips; }
+void QuizState::setProgress(double share) { m_controls.progressBar->setWidthTwips(progressStartTwips + share * progressSpanTwips); }
 bool QuizState::isQuizMode() const { return m_controls.workMode->text() == WorkMode::quiz; }
 bool QuizState::isLearnMode() const { return m_controls.workMode->text() == WorkMode::learn; }
 void QuizState::setWorkMode(const QString &mode) { m_controls.workMode->setText(mode); }

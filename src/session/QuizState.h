@@ -17,7 +17,7 @@ class Shape;
 //   browse position            start of a practice set: 0; paging
 //   question count             the question-count setting only
 //   wrong and right counts     loading and resetting: 0; the answer check
-//   progress (twips)           start of a practice set: 75; the answer check
+//   progress                   start of a practice set: 0; the answer check
 class QuizState
 {
 public:
@@ -52,8 +52,9 @@ public:
     void setWrongCount(double value);
     double rightCount() const;
     void setRightCount(double value);
+    // The share of the practice set answered right, shown as the progress bar's width.
     double progress() const;
-    void setProgress(double twips);
+    void setProgress(double share);
 
     // The work mode is the caption compared as exact text: one that is neither matches neither.
     bool isQuizMode() const;

@@ -3,23 +3,14 @@
 
 #include "session/CatalogueLists.h"
 #include "session/QuizState.h"
+#include "session/SettingsControls.h"
 
-class CheckBox;
 class ClipboardService;
 class Dialogs;
 class FilePanel;
 class PrintService;
-class QLabel;
 class RandomSource;
 class SpeechService;
-
-// The settings as the editor window shows them: the standard file and the two switches.
-struct SettingsControls
-{
-    QLabel *standardFileName;
-    CheckBox *allowPrinting; // 0 locks printing from the main window
-    CheckBox *hideDrives;    // 1: the main window's file browser shows its file list alone
-};
 
 // What a window may reach beyond itself: the services, the shared state behind named views,
 // and the other windows by what they do. The program implements it; the windows never

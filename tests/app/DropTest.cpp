@@ -70,10 +70,11 @@ TEST_P(Dropping, LoadsOneCatalogueOrInTheEditorAWordListAndRefusesTheRest)
     editor().setVisible(onEditor);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
     if (!onEditor)
-        click(main().fileMenuButton);
-    QWidget *target = drop.over == Over::FileBrowser ? main().fileList
-            : drop.over == Over::Questions           ? static_cast<QWidget *>(editor().questionList)
-                                                     : editor().questionInput;
+        click(button(main(), u"Dateimenü"_s));
+    QWidget *target = drop.over == Over::FileBrowser ? control<FileListBox>(main(), u"Datei1"_s)
+            : drop.over == Over::Questions
+            ? static_cast<QWidget *>(control<ListBox>(editor(), u"Liste1"_s))
+            : control<QLineEdit>(editor(), u"Text1"_s);
     const QStringList before = catalogueQuestions();
     QStringList paths;
     for (const QString &file : drop.files)
@@ -91,8 +92,8 @@ TEST_P(Dropping, LoadsOneCatalogueOrInTheEditorAWordListAndRefusesTheRest)
     EXPECT_EQ(question(), u"Frage 0"_s);
     EXPECT_EQ(main().windowTitle(),
               u"Z E L - M e r k b o l d"_s + (onEditor ? QString() : u"  ( "_s + name + u" )"_s));
-    EXPECT_FALSE(main().fileBrowser->isVisible());
-    EXPECT_EQ(editor().questionInput->text(), QString());
+    EXPECT_FALSE(control<FilePanel>(main(), u"Bild16"_s)->isVisible());
+    EXPECT_EQ(control<QLineEdit>(editor(), u"Text1"_s)->text(), QString());
 }
 
 INSTANTIATE_TEST_SUITE_P(

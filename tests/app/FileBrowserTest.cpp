@@ -23,9 +23,10 @@ public:
     // Opens the browser and clicks the file, as a user would.
     void clickFile(const QString &name)
     {
-        if (!main().fileBrowser->isVisible())
-            click(main().fileMenuButton);
-        clickRow(*main().fileList, main().fileList->texts().indexOf(name));
+        if (!control<FilePanel>(main(), u"Bild16"_s)->isVisible())
+            click(button(main(), u"Dateimenü"_s));
+        clickRow(*control<FileListBox>(main(), u"Datei1"_s),
+                 control<FileListBox>(main(), u"Datei1"_s)->texts().indexOf(name));
     }
 };
 
@@ -37,11 +38,11 @@ TEST_F(FileBrowser, ALoadedFileReplacesTheCatalogueAndStartsAPracticeSet)
     putFile(catalogues.filePath(u"vier.TXT"_s),
             "Frage 0\r\nAntwort 0\r\nFrage 1\r\nAntwort 1\r\nFrage 2\r\nAntwort 2\r\nFrage "
             "3\r\nAntwort 3\r\n");
-    main().fileList->setPath(catalogues.path());
+    control<FileListBox>(main(), u"Datei1"_s)->setPath(catalogues.path());
     random = SequenceRandom({0.0, 0.0, 0.9, 0.5});
     answerRightByKeyboard();
-    main().progressBar->setWidthTwips(2000);
-    click(main().standardNotice); // the notice hides and opens the browser
+    control<Shape>(main(), u"Figur1"_s)->setWidthTwips(2000);
+    click(control<QLabel>(main(), u"Bezeichnung10"_s)); // the notice hides and opens the browser
     for (int load = 0; load < 2; ++load) {
         expectCountMessage(4, u"VIER.TXT"_s);
         clickFile(u"vier.TXT"_s);
@@ -49,10 +50,10 @@ TEST_F(FileBrowser, ALoadedFileReplacesTheCatalogueAndStartsAPracticeSet)
         EXPECT_EQ(choices(),
                   (QStringList{u"Antwort 1"_s, u"Antwort 0"_s, u"Antwort 3"_s, u"Antwort 2"_s}));
         EXPECT_EQ(counters(), (QStringList{u"0"_s, u"3"_s, u"0"_s, u"0"_s, u"0"_s}));
-        EXPECT_DOUBLE_EQ(main().progressBar->widthTwips(), 75);
+        EXPECT_DOUBLE_EQ(control<Shape>(main(), u"Figur1"_s)->widthTwips(), 75);
         EXPECT_EQ(main().windowTitle(), u"Z E L - M e r k b o l d  ( vier.TXT )"_s);
         EXPECT_EQ(question() + u" / "_s + answer(), u"Frage 0 / Antwort 1"_s);
-        EXPECT_FALSE(main().fileBrowser->isVisible());
+        EXPECT_FALSE(control<FilePanel>(main(), u"Bild16"_s)->isVisible());
     }
 }
 
@@ -79,7 +80,7 @@ TEST_F(FileBrowser, LoadsWhatTheReaderMakesOfAListedFile)
         QFile::remove(path);
         QDir().rmdir(path);
         putFile(path, "alt\r\nalt\r\n");
-        main().fileList->setPath(catalogues.path());
+        control<FileListBox>(main(), u"Datei1"_s)->setPath(catalogues.path());
         QFile::remove(path);
         change(path);
         const CatalogueReadResult expected = readCatalogueFile(path);
@@ -91,7 +92,8 @@ TEST_F(FileBrowser, LoadsWhatTheReaderMakesOfAListedFile)
         EXPECT_EQ(catalogueQuestions(), expected.pairs.questions);
         EXPECT_EQ(catalogueAnswers(), expected.pairs.answers);
         EXPECT_EQ(choices().size(), std::min<qsizetype>(expected.pairs.questions.size(), 10));
-        EXPECT_EQ(main().lastChoiceRowLabel->text(), QString::number(choices().size() - 1));
+        EXPECT_EQ(control<QLabel>(main(), u"Bezeichnung4"_s)->text(),
+                  QString::number(choices().size() - 1));
         EXPECT_EQ(question(), expected.pairs.questions.value(0));
         EXPECT_EQ(main().windowTitle().endsWith(u"( FEIND.TXT )"_s),
                   expected.outcome == ReadOutcome::Complete);
@@ -111,22 +113,24 @@ TEST_F(FileBrowser, OnlyRegularFilesAreOfferedAndTheDriveListFollowsTheDrive)
     QFile::link(u"/dev/null"_s, catalogues.filePath(u"NULL.TXT"_s));
     QFile::link(catalogues.filePath(u"weg"_s), catalogues.filePath(u"WEG.TXT"_s));
     ASSERT_TRUE(QDir(catalogues.path()).mkdir(u"ORDNER.TXT"_s));
-    click(main().fileMenuButton);
-    EXPECT_FALSE(main().driveList->isVisible());
-    click(main().fileMenuButton);
-    editor().hideDrives->setValue(0);
-    click(main().fileMenuButton);
-    EXPECT_TRUE(main().driveList->isVisible() && main().folderList->isVisible());
+    click(button(main(), u"Dateimenü"_s));
+    EXPECT_FALSE(control<DriveListBox>(main(), u"Laufwerk1"_s)->isVisible());
+    click(button(main(), u"Dateimenü"_s));
+    control<CheckBox>(editor(), u"Kontroll2"_s)->setValue(0);
+    click(button(main(), u"Dateimenü"_s));
+    EXPECT_TRUE(control<DriveListBox>(main(), u"Laufwerk1"_s)->isVisible()
+                && control<DirListBox>(main(), u"Verzeichnis1"_s)->isVisible());
 
-    DriveListBox *drives = main().driveList;
+    DriveListBox *drives = control<DriveListBox>(main(), u"Laufwerk1"_s);
     const QString gone = catalogues.filePath(u"abgemeldet"_s);
     drives->setDrives({{drives->drive(), {}}, {catalogues.path(), u"STICK"_s}, {gone, u"CD"_s}});
     dialogs.expectMessage(u"Laufwerk ist nicht bereit!\r"_s, u"Laufwerkfehler"_s);
     drives->setCurrentIndex(drives->findData(gone)); // as the user picks it
     EXPECT_NE(drives->currentData().toString(), gone);
     drives->setCurrentIndex(drives->findData(catalogues.path()));
-    EXPECT_EQ(main().folderList->path(), catalogues.path());
-    EXPECT_EQ(main().fileList->texts(), QStringList({u"GUT.TXT"_s, u"ZEIGER.TXT"_s}));
+    EXPECT_EQ(control<DirListBox>(main(), u"Verzeichnis1"_s)->path(), catalogues.path());
+    EXPECT_EQ(control<FileListBox>(main(), u"Datei1"_s)->texts(),
+              QStringList({u"GUT.TXT"_s, u"ZEIGER.TXT"_s}));
     drives->setDrives({});
     EXPECT_EQ(drives->currentData().toString(), catalogues.path()); // the chosen drive stays
 }
@@ -138,11 +142,11 @@ TEST_F(FileBrowser, OnlyRegularFilesAreOfferedAndTheDriveListFollowsTheDrive)
 TEST_F(FileBrowser, TheFocusComingIntoAListChoosesNothing)
 {
     putFile(catalogues.filePath(u"EINS.TXT"_s), "Frage\r\nAntwort\r\n");
-    main().fileList->setPath(catalogues.path());
-    editor().fileList->setPath(catalogues.path());
-    editor().fileList->setCurrentRow(-1);
-    editor().hideDrives->setValue(0);
-    click(main().fileMenuButton);
+    control<FileListBox>(main(), u"Datei1"_s)->setPath(catalogues.path());
+    control<FileListBox>(editor(), u"Datei1"_s)->setPath(catalogues.path());
+    control<FileListBox>(editor(), u"Datei1"_s)->setCurrentRow(-1);
+    control<CheckBox>(editor(), u"Kontroll2"_s)->setValue(0);
+    click(button(main(), u"Dateimenü"_s));
     const QList<ListBox *> lists =
             main().findChildren<ListBox *>() + editor().findChildren<ListBox *>();
     const auto state = [&] {
@@ -162,12 +166,13 @@ TEST_F(FileBrowser, TheFocusComingIntoAListChoosesNothing)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             EXPECT_EQ(state(), before) << QApplication::focusWidget()->objectName().toStdString();
         }
-        EXPECT_TRUE(visited.contains(window == &main() ? main().fileList : editor().questionList));
+        EXPECT_TRUE(visited.contains(window == &main() ? control<FileListBox>(main(), u"Datei1"_s)
+                                                       : control<ListBox>(editor(), u"Liste1"_s)));
     }
     main().show();
-    main().fileList->setFocus(Qt::TabFocusReason);
+    control<FileListBox>(main(), u"Datei1"_s)->setFocus(Qt::TabFocusReason);
     expectCountMessage(1, u"EINS.TXT"_s);
-    QTest::keyClick(main().fileList, Qt::Key_Down);
+    QTest::keyClick(control<FileListBox>(main(), u"Datei1"_s), Qt::Key_Down);
     EXPECT_EQ(catalogueQuestions(), QStringList{u"Frage"_s});
 }
 

@@ -21,7 +21,7 @@ void expectTheStandardQuizFromItsStart(ProgramFixture &t)
     EXPECT_EQ(t.question() + u" / "_s + t.answer(), firstQuestion + u" / Als Orkan."_s);
     EXPECT_EQ(t.counters(), (QStringList{u"0"_s, u"9"_s, u"0"_s, u"0"_s, u"0"_s}));
     EXPECT_EQ(t.choices().last(), u"Ruvero Vovor"_s);
-    EXPECT_DOUBLE_EQ(t.main().progressBar->widthTwips(), 75);
+    EXPECT_DOUBLE_EQ(control<Shape>(t.main(), u"Figur1"_s)->widthTwips(), 75);
 }
 
 // Paging wraps around; only the exact text is right: a wrong one is reported and counted, a
@@ -34,35 +34,36 @@ TEST_F(Quiz, TheStandardQuestionsAnsweredToTheEndStartOver)
     for (Qt::Key key : {Qt::Key_Up, Qt::Key_Plus, Qt::Key_Minus, Qt::Key_A})
         press(key);
     EXPECT_EQ(answer(), u"Ruvero Vovor"_s);
-    main().answerDisplay->setText(u"es gibt 12 Windstärken."_s);
+    control<QLabel>(main(), u"Bezeichnung2"_s)->setText(u"es gibt 12 Windstärken."_s);
     dialogs.expectMessage(u"Leider falsch, versuch's nochmal!\r"_s, u"F e h l e r"_s);
-    click(main().confirmButton);
+    click(button(main(), u"Eingabe"_s));
     answerRightByKeyboard();
     EXPECT_EQ(question(), u"Wie nennt man besonders helle Autoscheinwerfer?"_s);
     EXPECT_EQ(answer(), u"Es gibt 12 Windstärken."_s);
     EXPECT_EQ(counters(), (QStringList{u"1"_s, u"9"_s, u"7"_s, u"1"_s, u"1"_s}));
-    EXPECT_DOUBLE_EQ(main().progressBar->widthTwips(), 75 + 890);
+    EXPECT_DOUBLE_EQ(control<Shape>(main(), u"Figur1"_s)->widthTwips(), 75 + 890);
     for (int i = 0; i < 8; ++i)
         answerRightByKeyboard();
     dialogs.expectMessage(u"Es wurden alle Fragen beantwortet.\r"_s, u"Fragekatalog"_s);
-    main().wrongCountLabel->setText(u"0"_s);
+    control<QLabel>(main(), u"Bezeichnung8"_s)->setText(u"0"_s);
     answerRightByKeyboard();
     expectTheStandardQuizFromItsStart(*this);
 
     answerRightByKeyboard(); // learn mode: the pairs still to answer, in green; Enter does nothing
     press(Qt::Key_Insert);
-    EXPECT_EQ(main().workModeLabel->text(), u"Lernmodus"_s);
-    EXPECT_TRUE(main().answerDisplay->styleSheet().contains(u"color: #00FF00"_s));
-    click(main().backButton);
+    EXPECT_EQ(control<QLabel>(main(), u"Bezeichnung7"_s)->text(), u"Lernmodus"_s);
+    EXPECT_TRUE(
+            control<QLabel>(main(), u"Bezeichnung2"_s)->styleSheet().contains(u"color: #00ff00"_s));
+    click(button(main(), u"Zurück"_s));
     EXPECT_EQ(question(),
               u"Mit welcher Maßeinheit werden in Amerika die Flüssigkeiten gemessen?"_s);
     press(Qt::Key_Return);
     press(Qt::Key_Insert);
     EXPECT_EQ(answer(), u"Es gibt 12 Windstärken."_s);
-    main().standardNotice->hide();
-    click(main().standardQuestionsButton);
+    control<QLabel>(main(), u"Bezeichnung10"_s)->hide();
+    click(button(main(), u"Löschen"_s));
     EXPECT_EQ(question(), firstQuestion);
-    EXPECT_TRUE(main().standardNotice->isVisible());
+    EXPECT_TRUE(control<QLabel>(main(), u"Bezeichnung10"_s)->isVisible());
 }
 
 // After ten right answers the next ten are offered; the question count, bounded to 10..50,
@@ -72,15 +73,16 @@ TEST_F(Quiz, PracticeSetsFollowTheQuestionCount)
     startNumberedCatalogue(60);
     for (int i = 0; i < 10; ++i)
         answerRightByKeyboard();
-    EXPECT_EQ(main().choiceList->text(9), u"Antwort 10"_s);
+    EXPECT_EQ(control<ListBox>(main(), u"Liste2"_s)->text(9), u"Antwort 10"_s);
     EXPECT_EQ(counters(), (QStringList{u"0"_s, u"9"_s, u"0"_s, u"0"_s, u"10"_s}));
     for (const auto &[typed, stored] :
          {std::pair(u"30 Fragen"_s, u"30"_s), {u"80"_s, u"50"_s}, {QString(), u"10"_s}}) {
         dialogs.expectInput(
                 u"Anzahl der gleichzeitig geladenen Fragen und Antworten (10 bis 50):"_s,
-                u"Maximale Fragenzahl"_s, main().questionCountLabel->text(), typed);
-        click(main().questionCountButton);
-        EXPECT_EQ(main().questionCountLabel->text(), stored);
+                u"Maximale Fragenzahl"_s, control<QLabel>(main(), u"Bezeichnung6"_s)->text(),
+                typed);
+        click(button(main(), u"Einstellung"_s));
+        EXPECT_EQ(control<QLabel>(main(), u"Bezeichnung6"_s)->text(), stored);
         EXPECT_EQ(QString::number(choices().size()), stored);
     }
 }
@@ -90,22 +92,22 @@ TEST_F(Quiz, PracticeSetsFollowTheQuestionCount)
 // each opening after the keyboard box; lone carriage returns end its lines.
 TEST_F(Quiz, TheStatisticsThePasswordAndTheHelp)
 {
-    main().wrongCountLabel->setText(u"1"_s);
-    main().rightCountLabel->setText(u"7"_s);
+    control<QLabel>(main(), u"Bezeichnung8"_s)->setText(u"1"_s);
+    control<QLabel>(main(), u"Bezeichnung9"_s)->setText(u"7"_s);
     dialogs.expectMessage(u"Deine Fehlerquote beträgt 13 Prozent.\r"_s, u"Fehlerquote"_s);
-    click(main().errorRateButton);
+    click(button(main(), u"Fehler"_s));
     dialogs.expectMessage(u"Deine Lösungsquote beträgt 88 Prozent.\r"_s, u"Lösungsquote"_s);
-    click(main().solutionRateButton);
-    main().rightCountLabel->setText(u"0"_s);
-    click(main().solutionRateButton);
+    click(button(main(), u"Lösungen"_s));
+    control<QLabel>(main(), u"Bezeichnung9"_s)->setText(u"0"_s);
+    click(button(main(), u"Lösungen"_s));
     for (const QString &typed : {u"wie viele windstärken gibt es?"_s, firstQuestion}) {
         dialogs.expectInput(u"Passwort"_s, u"Bitte eingeben:"_s, QString(), typed);
-        click(main().editorButton);
+        click(button(main(), u"Editor"_s));
         EXPECT_EQ(editor().isVisible(), typed == firstQuestion);
     }
     editor().hide();
     main().show();
-    QLabel *panel = main().helpPanel;
+    QLabel *panel = control<QLabel>(main(), u"Bezeichnung11"_s);
     QAccessibleInterface *heard = QAccessible::queryAccessibleInterface(panel);
     EXPECT_EQ(heard->text(QAccessible::Name), u"Hilfetext"_s);
     for (int i = 0; i < 2; ++i)
@@ -123,8 +125,8 @@ TEST_F(Quiz, TheStatisticsThePasswordAndTheHelp)
     panel->setText(panel->text().replace(u'\r', u' '));
     EXPECT_GT(height, panel->heightForWidth(panel->width()));
     press(Qt::Key_F1);
-    click(main().helpButton);
-    EXPECT_EQ(panel->x(), main().questionDisplay->x());
+    click(button(main(), u"Hilfetext"_s));
+    EXPECT_EQ(panel->x(), control<QLabel>(main(), u"Bezeichnung1"_s)->x());
     click(panel);
     EXPECT_GE(panel->x(), main().width());
 }
@@ -135,7 +137,7 @@ TEST_F(Quiz, QuittingAsksFirstAndEndsOnlyOnYes)
 {
     int ends = 0;
     program->setEndHandler([&] { ++ends; });
-    const std::function<void()> ways[] = {[this] { click(main().quitButton); },
+    const std::function<void()> ways[] = {[this] { click(button(main(), u"Beenden"_s)); },
                                           [this] { press(Qt::Key_Escape); },
                                           [this] { main().close(); }};
     for (const auto &quit : ways) {

@@ -14,13 +14,13 @@ using ReadAloud = ProgramFixture;
 // The scripted dialogs fail the test on any box: a click reads aloud and shows nothing.
 TEST_F(ReadAloud, AClickOnEitherDisplayReadsExactlyItsText)
 {
-    EXPECT_EQ(main().questionDisplay->toolTip(), u"Zum Vorlesen anklicken"_s);
-    EXPECT_EQ(main().answerDisplay->toolTip(), u"Zum Vorlesen anklicken"_s);
-    main().standardNotice->hide();
-    click(main().questionDisplay);
-    click(main().answerDisplay);
+    EXPECT_EQ(control<QLabel>(main(), u"Bezeichnung1"_s)->toolTip(), u"Zum Vorlesen anklicken"_s);
+    EXPECT_EQ(control<QLabel>(main(), u"Bezeichnung2"_s)->toolTip(), u"Zum Vorlesen anklicken"_s);
+    control<QLabel>(main(), u"Bezeichnung10"_s)->hide();
+    click(control<QLabel>(main(), u"Bezeichnung1"_s));
+    click(control<QLabel>(main(), u"Bezeichnung2"_s));
     press(Qt::Key_Right);
-    click(main().answerDisplay);
+    click(control<QLabel>(main(), u"Bezeichnung2"_s));
     EXPECT_EQ(speech.said,
               (QStringList{u"de_DE: "_s + question(), u"de_DE: Als Orkan."_s,
                            u"de_DE: "_s + answer()}));
@@ -29,9 +29,9 @@ TEST_F(ReadAloud, AClickOnEitherDisplayReadsExactlyItsText)
 
 TEST_F(ReadAloud, TheNoticeKeepsItsOwnClick)
 {
-    click(main().standardNotice);
+    click(control<QLabel>(main(), u"Bezeichnung10"_s));
     EXPECT_TRUE(speech.said.isEmpty());
-    EXPECT_TRUE(main().fileBrowser->isVisible());
+    EXPECT_TRUE(control<FilePanel>(main(), u"Bild16"_s)->isVisible());
 }
 
 } // namespace

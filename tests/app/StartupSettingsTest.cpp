@@ -33,19 +33,23 @@ protected:
 TEST_P(StartupSettings, SetTheEditorsControlsAndLoadTheDefaultCatalogue)
 {
     const StartupCase &c = GetParam();
-    editor().allowPrinting->setValue(2); // the file or the defaults replace it
+    control<CheckBox>(editor(), u"Kontroll1"_s)->setValue(2); // the file or the defaults replace it
     if (c.loadedPairs > 0)
         expectCountMessage(c.loadedPairs, c.settings.defaultCatalogue.toUpper());
 
     runStartupTimer();
     QTest::qWait(150); // the timer has stopped: no second reading, no second load
 
-    EXPECT_TRUE((Settings{editor().standardFileName->text(), editor().allowPrinting->value(),
-                          editor().hideDrives->value()}
+    EXPECT_TRUE((Settings{control<QLabel>(editor(), u"Bezeichnung4"_s)->text(),
+                          control<CheckBox>(editor(), u"Kontroll1"_s)->value(),
+                          control<CheckBox>(editor(), u"Kontroll2"_s)->value()}
                  == c.settings));
-    EXPECT_EQ(main().standardNotice->isVisible(), c.settings.defaultCatalogue.isEmpty());
+    EXPECT_EQ(control<QLabel>(main(), u"Bezeichnung10"_s)->isVisible(),
+              c.settings.defaultCatalogue.isEmpty());
     EXPECT_EQ(catalogueQuestions().value(0), c.question);
-    EXPECT_EQ(main().fileList->text(main().fileList->currentRow()), c.loadedFile);
+    EXPECT_EQ(control<FileListBox>(main(), u"Datei1"_s)
+                      ->text(control<FileListBox>(main(), u"Datei1"_s)->currentRow()),
+              c.loadedFile);
     EXPECT_EQ(main().windowTitle(),
               c.loadedFile.isEmpty() ? u"Z E L - M e r k b o l d"_s
                                      : u"Z E L - M e r k b o l d  ( tiere.txt )"_s);

@@ -24,30 +24,31 @@ using Windows = ProgramFixture;
 TEST_F(Windows, AboutBoxShowsTheSameWindowPlacedAndFilledAnewHoweverItWasLeft)
 {
     AboutBox &about = program->aboutBox();
-    const std::function<void()> ways[] = {[&] { click(about.okayButton); },
-                                          [&] { click(about.closeButton); }, [&] { about.close(); },
-                                          [] {}};
+    const std::function<void()> ways[] = {[&] { click(control<QLabel>(about, u"Bezeichnung1"_s)); },
+                                          [&] { click(button(about, u"Abbruch"_s)); },
+                                          [&] { about.close(); }, [] {}};
     for (const auto &leave : ways) {
         main().activateWindow(); // as the click on "Autor" does
         ASSERT_TRUE(QTest::qWaitForWindowActive(&main()));
-        click(main().aboutButton);
+        click(button(main(), u"Autor"_s));
         ASSERT_TRUE(QTest::qWaitForWindowActive(&about));
         const QRect screen = about.screen()->geometry();
         const QPointF place = aboutBoxTopLeft(screen.size(), about.frameGeometry().size());
         EXPECT_LT((QPointF(about.frameGeometry().topLeft() - screen.topLeft()) - place)
                           .manhattanLength(),
                   2);
-        EXPECT_EQ(about.windowTitle() + u" / "_s + about.okayButton->text(),
+        EXPECT_EQ(about.windowTitle() + u" / "_s
+                          + control<QLabel>(about, u"Bezeichnung1"_s)->text(),
                   u"Programm-Info / O k a y"_s);
         EXPECT_EQ(
-                about.usageNotice->text(),
+                control<QLabel>(about, u"Bezeichnung6"_s)->text(),
                 u"Frei für Schule und Zuhause: Du darfst dieses Programm kostenlos benutzen und weitergeben."_s);
         about.move(about.pos() + QPoint(37, 21));
-        about.usageNotice->setText(QString());
+        control<QLabel>(about, u"Bezeichnung6"_s)->setText(QString());
         leave();
     }
-    click(main().forwardButton);
-    EXPECT_EQ(main().browsePositionLabel->text(), u"1"_s);
+    click(button(main(), u"Weiter"_s));
+    EXPECT_EQ(control<QLabel>(main(), u"Bezeichnung5"_s)->text(), u"1"_s);
 }
 
 // Walks the accessibility tree as an assistive tool does, hidden parts included, and counts the

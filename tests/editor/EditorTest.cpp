@@ -28,9 +28,9 @@ public:
     // Types both halves and clicks "Eingaben sichern".
     void typePair(const QString &question, const QString &answer)
     {
-        editor().questionInput->setText(question);
-        editor().answerInput->setText(answer);
-        click(editor().addPairButton);
+        control<QLineEdit>(editor(), u"Text1"_s)->setText(question);
+        control<QLineEdit>(editor(), u"Text2"_s)->setText(answer);
+        click(button(editor(), u"Eingaben sichern"_s));
     }
     void expectNameInput(const QString &typed)
     {
@@ -46,22 +46,22 @@ TEST_F(Editor, ACatalogueTypedInSavedAndLoadedBackIsTheSame)
     dialogs.expectMessage(u"Eine neue Datei anlegen?\r"_s, u"ZEL-Fragen"_s,
                           BoxStyle::YesNo | BoxStyle::QuestionIcon | BoxStyle::NoIsDefault,
                           BoxAnswer::Yes);
-    click(editor().newCatalogueButton);
+    click(button(editor(), u"Neue Datei"_s));
     typePair(u"Wie heißt die Hauptstadt von Österreich?"_s, u"Wien"_s);
-    editor().questionInput->insert(u"Größter\r\nPlanet?"_s);
-    typePair(editor().questionInput->text(), u"Jupiter "_s);
+    control<QLineEdit>(editor(), u"Text1"_s)->insert(u"Größter\r\nPlanet?"_s);
+    typePair(control<QLineEdit>(editor(), u"Text1"_s)->text(), u"Jupiter "_s);
     typePair(u"Kuh"_s, u"muht"_s);
     dialogs.expectMessage(u"Eintrag ist schon vorhanden!\r"_s, u"Doppelter Eintrag"_s);
     typePair(u"Kalb"_s, u"muht"_s);
     dialogs.expectMessage(u"Frage und Antwort ausfüllen!\r"_s, u"Dateifehler"_s);
     typePair(u"Kalb"_s, QString());
-    clickRow(*editor().answerList, 2, true);
-    EXPECT_EQ(editor().questionInput->text(), u"Kuh"_s);
-    click(editor().deletePairButton);
+    clickRow(*control<ListBox>(editor(), u"Liste2"_s), 2, true);
+    EXPECT_EQ(control<QLineEdit>(editor(), u"Text1"_s)->text(), u"Kuh"_s);
+    click(button(editor(), u"Zeile löschen"_s));
 
     expectNameInput(u"RUNDE.TXT"_s);
     dialogs.expectMessage(u"Die Datei RUNDE.TXT wurde gespeichert.\r"_s, u"Datei sichern"_s);
-    click(editor().saveButton);
+    click(button(editor(), u"Listen speichern"_s));
     EXPECT_EQ(fileBytes(workDir.filePath(u"RUNDE.TXT"_s)),
               "Wie hei\xDFt die Hauptstadt von \xD6sterreich?\r\nWien\r\nGr\xF6\xDFter "
               "Planet?\r\nJupiter \r\n");
@@ -87,13 +87,15 @@ TEST_F(Editor, AFailedSaveSaysWhyAndChangesNothing)
         expectNameInput(typed);
         dialogs.expectMessage(u"Die Datei wurde nicht gespeichert.\r"_s + reason + u'\r',
                               u"Dateifehler"_s);
-        onAFullDisk([this] { click(editor().saveButton); }); // the standard pairs need far more
+        onAFullDisk([this] {
+            click(button(editor(), u"Listen speichern"_s));
+        }); // the standard pairs need far more
     }
     expectNameInput(QString()); // no name, no file, no box
-    click(editor().saveButton);
+    click(button(editor(), u"Listen speichern"_s));
     setCatalogue({u"Kuh"_s, u"Hund"_s}, {u"muht"_s});
     dialogs.expectMessage(u"Verschieden viele Fragen und Antworten!\r"_s, u"Dateifehler"_s);
-    click(editor().saveButton);
+    click(button(editor(), u"Listen speichern"_s));
     EXPECT_EQ(fileBytes(workDir.filePath(u"tiere.txt"_s)), QByteArray("Hund\r\nbellt\r\n"));
     EXPECT_EQ(workDirEntries(), listing);
 }
@@ -106,22 +108,24 @@ TEST_F(Editor, ASaveAfterPracticeAsksBeforeTheFileLosesTheUsedUpPairs)
     const QByteArray four =
             "Hund\r\nbellt\r\nKatze\r\nmiaut\r\nKuh\r\nmuht\r\nSchaf\r\nbl\xE4kt\r\n";
     putFile(tiere, four);
-    click(editor().returnButton);
+    click(button(editor(), u"Abbruch mit Laden"_s));
     expectCountMessage(4, u"TIERE.TXT"_s);
-    main().fileList->setCurrentRow(int(main().fileList->texts().indexOf(u"tiere.txt"_s)));
-    const auto saveAsTiere = [this](const QString &question, BoxAnswer button) {
+    control<FileListBox>(main(), u"Datei1"_s)
+            ->setCurrentRow(int(
+                    control<FileListBox>(main(), u"Datei1"_s)->texts().indexOf(u"tiere.txt"_s)));
+    const auto saveAsTiere = [this](const QString &question, BoxAnswer pressed) {
         openEditor();
         dialogs.expectInput(u"Namen der Datei:"_s, u"Datei speichern"_s, u"tiere.txt"_s,
                             u"tiere.txt"_s);
         if (!question.isEmpty())
             dialogs.expectMessage(question + u"\rTrotzdem speichern?\r"_s, u"Datei speichern"_s,
                                   BoxStyle::YesNo | BoxStyle::QuestionIcon | BoxStyle::NoIsDefault,
-                                  button);
-        if (button == BoxAnswer::Yes)
+                                  pressed);
+        if (pressed == BoxAnswer::Yes)
             dialogs.expectMessage(u"Die Datei tiere.txt wurde gespeichert.\r"_s,
                                   u"Datei sichern"_s);
-        click(editor().saveButton);
-        click(editor().returnButton);
+        click(button(editor(), u"Listen speichern"_s));
+        click(button(editor(), u"Abbruch mit Laden"_s));
     };
     answerRightByKeyboard();
     saveAsTiere(
@@ -140,20 +144,20 @@ TEST_F(Editor, ASaveAfterPracticeAsksBeforeTheFileLosesTheUsedUpPairs)
 // settings, even where it failed before, and goes back to the standard questions.
 TEST_F(Editor, AbbruchWritesTheSettingsAndReturnsToTheStandardQuestions)
 {
-    click(editor().noStandardFileButton);
-    editor().fileList->setCurrentRow(0);
-    click(editor().standardFileName);
-    editor().allowPrinting->setValue(1);
-    editor().hideDrives->setValue(0);
+    click(control<QPushButton>(editor(), u"Befehl1"_s));
+    control<FileListBox>(editor(), u"Datei1"_s)->setCurrentRow(0);
+    click(control<QLabel>(editor(), u"Bezeichnung4"_s));
+    control<CheckBox>(editor(), u"Kontroll1"_s)->setValue(1);
+    control<CheckBox>(editor(), u"Kontroll2"_s)->setValue(0);
     setCatalogue({u"Kuh"_s}, {u"muht"_s});
     ASSERT_TRUE(QDir(workDir.path()).mkdir(u"ZELMERK.INI"_s));
     dialogs.expectMessage(u"Die Einstellungen konnten nicht gespeichert werden.\r"
                           u"„ZELMERK.INI“ ist ein Ordner und keine Datei.\r"_s,
                           u"Einstellungen"_s);
-    click(editor().cancelButton);
+    click(button(editor(), u"Abbruch"_s));
     ASSERT_TRUE(QDir(workDir.filePath(u"ZELMERK.INI"_s)).removeRecursively());
     openEditor();
-    click(editor().cancelButton);
+    click(button(editor(), u"Abbruch"_s));
     EXPECT_EQ(fileBytes(workDir.filePath(u"ZELMERK.INI"_s)),
               settingsBytes("TIERE.TXT", " 1 ", " 0 "));
     EXPECT_TRUE(main().isVisible() && !editor().isVisible());
@@ -171,12 +175,12 @@ TEST_F(Editor, AbbruchMitLadenAndTheFrameKeepTheCatalogue)
     putFile(catalogues.filePath(u"zwoelf.txt"_s), reversed);
     expectCountMessage(12, u"ZWOELF.TXT"_s);
     loadInEditor(catalogues.path(), u"zwoelf.txt"_s);
-    click(editor().returnButton);
+    click(button(editor(), u"Abbruch mit Laden"_s));
     EXPECT_EQ(choices().first() + u", "_s + choices().last(), u"Antwort 10, Antwort 9"_s);
     answerRightByKeyboard();
     openEditor();
-    editor().questionList->setCurrentRow(0);
-    click(editor().deletePairButton);
+    control<ListBox>(editor(), u"Liste1"_s)->setCurrentRow(0);
+    click(button(editor(), u"Zeile löschen"_s));
     editor().close();
     EXPECT_TRUE(main().isVisible() && !editor().isVisible());
     EXPECT_FALSE(choices().contains(u"Antwort 10"_s));

@@ -25,7 +25,7 @@ TEST_F(EditorVisit, LeavingWithTheCatalogueInLearnModeShowsTheFirstPairWhole)
     press(Qt::Key_Right);
     ASSERT_EQ(question(), u"Frage 2"_s);
     openEditor();
-    click(editor().returnButton);
+    click(button(editor(), u"Abbruch mit Laden"_s));
     EXPECT_EQ(question(), u"Frage 0"_s);
     EXPECT_EQ(answer(), u"Antwort 0"_s);
     press(Qt::Key_Right);
@@ -36,12 +36,14 @@ TEST_F(EditorVisit, LeavingWithTheCatalogueInLearnModeShowsTheFirstPairWhole)
 TEST_F(EditorVisit, ADoubleClickOnAnEmptyFileListHidesThePanelAndKeepsTheCatalogue)
 {
     openEditor();
-    click(editor().fileMenuButton);
-    editor().fileList->setPath(catalogues.path()); // a folder without catalogues
-    ASSERT_EQ(editor().fileList->count(), 0);
+    click(button(editor(), u"Dateimenü"_s));
+    control<FileListBox>(editor(), u"Datei1"_s)
+            ->setPath(catalogues.path()); // a folder without catalogues
+    ASSERT_EQ(control<FileListBox>(editor(), u"Datei1"_s)->count(), 0);
     const QStringList before = catalogueQuestions();
-    QTest::mouseDClick(editor().fileList->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_FALSE(editor().filePanel->isVisible());
+    QTest::mouseDClick(control<FileListBox>(editor(), u"Datei1"_s)->viewport(), Qt::LeftButton, {},
+                       QPoint(5, 5));
+    EXPECT_FALSE(control<FilePanel>(editor(), u"Bild13"_s)->isVisible());
     EXPECT_EQ(catalogueQuestions(), before);
 }
 
@@ -50,15 +52,15 @@ TEST_F(EditorVisit, APairLongerThanQtsDefaultLimitIsTakenInWhole)
     const QString longQuestion = QString(40000, u'x');
     setCatalogue({longQuestion}, {u"Antwort"_s});
     openEditor();
-    clickRow(*editor().questionList, 0, true);
-    EXPECT_EQ(editor().questionInput->text(), longQuestion);
+    clickRow(*control<ListBox>(editor(), u"Liste1"_s), 0, true);
+    EXPECT_EQ(control<QLineEdit>(editor(), u"Text1"_s)->text(), longQuestion);
 }
 
 TEST_F(EditorVisit, TheLayoutListIsFilledWhenTheEditorIsShownWithoutBeingActivated)
 {
-    editor().layoutList->setTexts({});
+    control<ListBox>(editor(), u"Liste3"_s)->setTexts({});
     openEditor();
-    EXPECT_EQ(editor().layoutList->count(), 5);
+    EXPECT_EQ(control<ListBox>(editor(), u"Liste3"_s)->count(), 5);
 }
 
 } // namespace

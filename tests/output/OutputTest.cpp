@@ -6,6 +6,7 @@
 
 #include "output/EditorLayouts.h"
 #include "output/FlashCards.h"
+#include "output/PrintSession.h"
 #include "desktop/PdfPrintService.h"
 #include "desktop/QtClipboardService.h"
 #include "desktop/SystemPrintService.h"
@@ -43,16 +44,16 @@ TEST_F(Cards, PrintingAsksBeforeEachSideAndTellsWhatHappened)
         {"NoPrinterNoPdf", 1, {PrintOutcome::NoPrinter}, {front, {u"Es ist kein Drucker eingerichtet.\rSollen die Seiten als PDF-Datei gespeichert werden?\r", u"Drucken", BoxStyle::YesNo | BoxStyle::QuestionIcon | BoxStyle::NoIsDefault, BoxAnswer::No}}, 1},
         {"BackRefused", 1, {PrintOutcome::Done, PrintOutcome::Refused}, {front, frontPrinted, back, {u"Der Drucker hat den Druckauftrag abgelehnt.\r", u"Drucken", trouble, BoxAnswer::Ok}}, 2}};
     // clang-format on
-    main().applyStartupSettings(); // no settings file: printing is locked until allowed
+    runStartupTimer(); // no settings file: printing is locked until allowed
     for (const auto &[name, permission, outcomes, boxes, jobs] : cases) {
         SCOPED_TRACE(name);
-        editor().allowPrinting->setValue(permission);
+        control<CheckBox>(editor(), u"Kontroll1"_s)->setValue(permission);
         printer.jobs.clear();
         printer.outcomes = outcomes;
         for (const auto &[prompt, title, style, button] : boxes)
             dialogs.expectMessage(QString::fromUtf16(prompt), QString::fromUtf16(title), style,
                                   button);
-        click(main().printButton);
+        click(button(main(), u"Drucken"_s));
         EXPECT_EQ(printer.jobs.size(), jobs);
         EXPECT_TRUE(printer.pending.isEmpty());
     }
@@ -66,10 +67,10 @@ TEST_F(Cards, PrintedAndCopiedFromTheFrontOfTheCatalogue)
     for (int i = 0; i < 3; ++i)
         answerRightByKeyboard();
     setCatalogue(catalogueQuestions().mid(0, 2), catalogueAnswers().mid(0, 2));
-    editor().allowPrinting->setValue(1);
+    control<CheckBox>(editor(), u"Kontroll1"_s)->setValue(1);
     for (const auto &[prompt, title, style, button] : {front, frontPrinted, back, backPrinted})
         dialogs.expectMessage(QString::fromUtf16(prompt), QString::fromUtf16(title), style, button);
-    click(main().printButton);
+    click(button(main(), u"Drucken"_s));
     ASSERT_EQ(printer.jobs.size(), 2);
     EXPECT_EQ(printer.jobs[0].value(1), (RecordingPrinter::Line{u"Frage 4"_s, 0, u"Arial 18"_s}));
     EXPECT_EQ(printer.jobs[1].value(0), (RecordingPrinter::Line{u"Antwort 3"_s, 0, u"Arial 18"_s}));
@@ -78,12 +79,12 @@ TEST_F(Cards, PrintedAndCopiedFromTheFrontOfTheCatalogue)
 
     startNumberedCatalogue(2);
     dialogs.expectMessage(u"Fragen und Antworten wurden kopiert.\r"_s, u"Ablage"_s);
-    click(main().copyButton);
+    click(button(main(), u"Ablage"_s));
     EXPECT_EQ(clipboard.calls,
               (QStringList{u"clear"_s,
                            u"set:Frage 0\r\nAntwort 0\r\n\r\nFrage 1\r\nAntwort 1\r\n\r\n"_s}));
-    main().choiceList->clear(); // nothing to copy, nothing said
-    click(main().copyButton);
+    control<ListBox>(main(), u"Liste2"_s)->clear(); // nothing to copy, nothing said
+    click(button(main(), u"Ablage"_s));
     EXPECT_EQ(clipboard.calls.size(), 2);
 }
 
@@ -93,18 +94,18 @@ TEST_F(Cards, TheEditorsLayoutListPrintsAndCopiesTheLayoutDoubleClicked)
 {
     openEditor();
     setCatalogue({u"Frage 1"_s, u"Frage 2"_s}, {u"Antwort 1"_s, u"Antwort 2"_s});
-    ListBox &list = *editor().layoutList;
-    click(editor().printLayoutButton);
+    ListBox &list = *control<ListBox>(editor(), u"Liste3"_s);
+    click(button(editor(), u"Drucken ..."_s));
     EXPECT_EQ(list.palette().color(QPalette::Base), QColor(Qt::yellow));
-    click(editor().copyLayoutButton);
+    click(button(editor(), u"Ablage ..."_s));
     EXPECT_FALSE(list.isVisible());
-    click(editor().copyLayoutButton);
+    click(button(editor(), u"Ablage ..."_s));
     EXPECT_EQ(list.palette().color(QPalette::Base), QColor(Qt::red));
     dialogs.expectMessage(u"Daten wurden kopiert ..."_s, u"Kopieren"_s);
     clickRow(list, 3, true);
     EXPECT_EQ(clipboard.calls.last(),
               u"set:Frage 1\r\nFrage 2\r\n\r\nAntwort 1\r\nAntwort 2\r\n"_s);
-    click(editor().printLayoutButton);
+    click(button(editor(), u"Drucken ..."_s));
     dialogs.expectMessage(u"Daten werden gedruckt ..."_s, u"Drucken"_s);
     clickRow(list, 0, true);
     EXPECT_EQ(printer.jobs.size(), 1);

@@ -6,6 +6,7 @@
 #include "desktop/PainterPrintService.h"
 #include "output/EditorOutput.h"
 #include "output/FlashCards.h"
+#include "output/PrintSession.h"
 
 #include <QImage>
 #include <QProcess>

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "quiz/NumericValue.h"
-#include "quiz/VirtualKey.h"
 
 #include <gtest/gtest.h>
 
@@ -32,17 +31,6 @@ TEST(NumericValue, ReadsTheLeadingNumberAndWritesWholeNumbersWithoutAPoint)
     EXPECT_EQ(numericInt(-0.6), -1);
     EXPECT_EQ(numericInt(-1e300), std::numeric_limits<int>::min());
     std::setlocale(LC_NUMERIC, desktop.c_str());
-}
-
-// Qt's "+" and "-" carry the numbers of Execute and Insert; they must do nothing here.
-TEST(VirtualKey, MapsQtKeysToTheirCodes)
-{
-    const std::pair<int, int> keys[] = {
-            {Qt::Key_Return, 13}, {Qt::Key_Enter, 13},   {Qt::Key_Escape, 27}, {Qt::Key_Left, 37},
-            {Qt::Key_Down, 40},   {Qt::Key_Execute, 43}, {Qt::Key_Insert, 45}, {Qt::Key_F1, 112},
-            {Qt::Key_A, 65},      {Qt::Key_Plus, 0},     {Qt::Key_Minus, 0},   {Qt::Key_F2, 0}};
-    for (const auto &[qtKey, code] : keys)
-        EXPECT_EQ(virtualKeyCode(qtKey), code) << qtKey;
 }
 
 } // namespace

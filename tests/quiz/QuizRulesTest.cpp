@@ -50,8 +50,8 @@ TEST(QuizRules, PagingWrapsAroundAtBothEnds)
     } browse[] = {{0, 3, 1, 3}, {3, 3, 0, 2}, {0, 0, 0, 0}, {0, -1, 0, 0}, {1.5, 3, 2.5, 0.5}};
     for (const auto &b : browse) {
         SCOPED_TRACE(b.position);
-        EXPECT_EQ(nextBrowsePosition(b.position, b.lastRow), b.next);
-        EXPECT_EQ(previousBrowsePosition(b.position, b.lastRow), b.previous);
+        EXPECT_EQ(pagedBrowsePosition(b.position, b.lastRow, Paging::Forward), b.next);
+        EXPECT_EQ(pagedBrowsePosition(b.position, b.lastRow, Paging::Back), b.previous);
     }
     const struct
     {
@@ -59,8 +59,8 @@ TEST(QuizRules, PagingWrapsAroundAtBothEnds)
     } learn[] = {{0, 4, 1, 3}, {3, 4, 0, 2}, {0, 1, 0, 0}, {-1, 0, 0, -1}};
     for (const auto &l : learn) {
         SCOPED_TRACE(l.row);
-        EXPECT_EQ(nextLearnRow(l.row, l.pairs), l.next);
-        EXPECT_EQ(previousLearnRow(l.row, l.pairs), l.previous);
+        EXPECT_EQ(pagedLearnRow(l.row, l.pairs, Paging::Forward), l.next);
+        EXPECT_EQ(pagedLearnRow(l.row, l.pairs, Paging::Back), l.previous);
     }
 }
 
@@ -72,9 +72,9 @@ TEST(QuizRules, JudgingProgressAndRates)
     EXPECT_FALSE(isPracticeSetDone(9, 10));
     EXPECT_TRUE(isPracticeSetDone(10, 10));
     EXPECT_TRUE(isPracticeSetDone(13, 12.5));
-    EXPECT_EQ(progressStep(9), 890);
-    EXPECT_EQ(progressStep(0), 8900);
-    EXPECT_EQ(progressStep(-1), 0); // an empty choice list: the bar stays put
+    EXPECT_DOUBLE_EQ(progressStep(9), 0.1);
+    EXPECT_EQ(progressStep(0), 1);
+    EXPECT_EQ(progressStep(-1), 0); // an empty choice list: the progress stays put
     EXPECT_EQ(ratePercent(23, 17), 58);
     EXPECT_EQ(ratePercent(1, 7), 13); // 12.5 rounds up
     EXPECT_EQ(ratePercent(1, 0), 100);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "Controls.h"
 #include "Doubles.h"
 #include "ScriptedDialogs.h"
 #include "app/MainWindow.h"
@@ -10,6 +11,8 @@
 #include "platform/DirListBox.h"
 #include "platform/FileListBox.h"
 #include "platform/PictureButton.h"
+#include "platform/ListBox.h"
+#include "session/FilePanel.h"
 #include "platform/Shape.h"
 #include "session/QuizProcedures.h"
 
@@ -44,7 +47,8 @@ public:
     // Lets the one-shot start-up timer run, as the event loop would 100 ms after start-up.
     void runStartupTimer()
     {
-        ASSERT_TRUE(QTest::qWaitFor([this] { return !main().startupTimer->isActive(); }, 5000));
+        ASSERT_TRUE(QTest::qWaitFor(
+                [this] { return !control<QTimer>(main(), u"Zeit1"_s)->isActive(); }, 5000));
     }
 
     MainWindow &main() { return program->mainWindow(); }
@@ -65,18 +69,20 @@ public:
             QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, centre);
     }
 
-    QString question() { return main().questionDisplay->text(); }
-    QString answer() { return main().answerDisplay->text(); }
-    QStringList catalogueQuestions() { return editor().questionList->texts(); }
-    QStringList catalogueAnswers() { return editor().answerList->texts(); }
-    QStringList choices() { return main().choiceList->texts(); }
+    QString question() { return control<QLabel>(main(), u"Bezeichnung1"_s)->text(); }
+    QString answer() { return control<QLabel>(main(), u"Bezeichnung2"_s)->text(); }
+    QStringList catalogueQuestions() { return control<ListBox>(editor(), u"Liste1"_s)->texts(); }
+    QStringList catalogueAnswers() { return control<ListBox>(editor(), u"Liste2"_s)->texts(); }
+    QStringList choices() { return control<ListBox>(main(), u"Liste2"_s)->texts(); }
     // The quiz's counters as shown: right answers in this practice set, last choice row, browse
     // position, wrong answers, right answers.
     QStringList counters()
     {
-        return {main().rightInSetLabel->text(), main().lastChoiceRowLabel->text(),
-                main().browsePositionLabel->text(), main().wrongCountLabel->text(),
-                main().rightCountLabel->text()};
+        return {control<QLabel>(main(), u"Bezeichnung3"_s)->text(),
+                control<QLabel>(main(), u"Bezeichnung4"_s)->text(),
+                control<QLabel>(main(), u"Bezeichnung5"_s)->text(),
+                control<QLabel>(main(), u"Bezeichnung8"_s)->text(),
+                control<QLabel>(main(), u"Bezeichnung9"_s)->text()};
     }
 
     void setCatalogue(const QStringList &questions, const QStringList &answers)
@@ -92,7 +98,8 @@ public:
     // Pages with the arrow keys until the right answer is shown, then confirms with Enter.
     void answerRightByKeyboard()
     {
-        for (int step = 0; step <= main().choiceList->count() && answer() != catalogueAnswers()[0];
+        for (int step = 0; step <= control<ListBox>(main(), u"Liste2"_s)->count()
+             && answer() != catalogueAnswers()[0];
              ++step)
             press(Qt::Key_Right);
         press(Qt::Key_Return);
@@ -108,9 +115,10 @@ public:
     }
     void loadInEditor(const QString &folder, const QString &name)
     {
-        editor().folderList->setPath(folder);
-        click(editor().fileMenuButton);
-        clickRow(*editor().fileList, editor().fileList->texts().indexOf(name), true);
+        control<DirListBox>(editor(), u"Verzeichnis1"_s)->setPath(folder);
+        click(button(editor(), u"Dateimenü"_s));
+        clickRow(*control<FileListBox>(editor(), u"Datei1"_s),
+                 control<FileListBox>(editor(), u"Datei1"_s)->texts().indexOf(name), true);
     }
 
     void expectCountMessage(qsizetype pairs, const QString &title)

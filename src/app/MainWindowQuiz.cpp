@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The quiz itself: judging answers, paging, the work mode.
+// The quiz itself: judging answers, paging, the work mode, the way back to the standard
+// questions.
 #include "MainWindow.h"
+
 #include "platform/ListBox.h"
-#include "quiz/QuizRules.h"
+#include "platform/Palette.h"
 #include "quiz/WorkMode.h"
 #include "services/Dialogs.h"
 #include "session/ProgramTitle.h"
@@ -45,39 +47,39 @@ void MainWindow::confirmAnswer()
     }
 }
 
-void MainWindow::goBack()
+// Quiz mode pages through the offered answers, learn mode through the pairs of the catalogue.
+void MainWindow::page(QuizRules::Paging paging)
 {
     QuizState quiz = quizState();
     if (quiz.isQuizMode())
-        quiz.setBrowsePosition(
-                QuizRules::previousBrowsePosition(quiz.browsePosition(), quiz.lastChoiceRow()));
+        quiz.setBrowsePosition(QuizRules::pagedBrowsePosition(quiz.browsePosition(),
+                                                              quiz.lastChoiceRow(), paging));
     if (quiz.isLearnMode()) {
         ListBox &answers = m_session.catalogue().answers();
-        answers.setCurrentRow(QuizRules::previousLearnRow(answers.currentRow(), answers.count()));
+        // On an empty catalogue there is no row to go to; the list refuses it.
+        answers.setCurrentRow(
+                QuizRules::pagedLearnRow(answers.currentRow(), answers.count(), paging));
     }
     QuizProcedures::refreshDisplay(m_session);
 }
 
+void MainWindow::goBack()
+{
+    page(QuizRules::Paging::Back);
+}
+
 void MainWindow::goForward()
 {
-    QuizState quiz = quizState();
-    if (quiz.isQuizMode())
-        quiz.setBrowsePosition(
-                QuizRules::nextBrowsePosition(quiz.browsePosition(), quiz.lastChoiceRow()));
-    if (quiz.isLearnMode()) {
-        ListBox &answers = m_session.catalogue().answers();
-        // On an empty catalogue there is no row to go to; the list refuses it.
-        answers.setCurrentRow(QuizRules::nextLearnRow(answers.currentRow(), answers.count()));
-    }
-    QuizProcedures::refreshDisplay(m_session);
+    page(QuizRules::Paging::Forward);
 }
 
 void MainWindow::restoreStandardQuestions()
 {
     QuizProcedures::loadStandardQuestions(m_session);
-    standardNotice->show();
+    m_standardNotice->show();
 }
 
+// Quiz answers are white once learn mode has been visited, green before and in learn mode.
 void MainWindow::switchWorkMode()
 {
     CatalogueLists catalogue = m_session.catalogue();
@@ -85,13 +87,12 @@ void MainWindow::switchWorkMode()
     catalogue.questions().setCurrentRow(0);
     catalogue.answers().setCurrentRow(0);
     QuizState quiz = quizState();
-    if (quiz.isQuizMode()) {
-        quiz.setWorkMode(WorkMode::learn);
-        answerDisplay->setStyleSheet(u"color: #00FF00; background-color: #C000C0;"_s);
-    } else {
-        quiz.setWorkMode(WorkMode::quiz);
-        answerDisplay->setStyleSheet(u"color: #FFFFFF; background-color: #C000C0;"_s);
+    const bool toLearnMode = quiz.isQuizMode();
+    quiz.setWorkMode(toLearnMode ? WorkMode::learn : WorkMode::quiz);
+    m_answerDisplay->setStyleSheet(u"color: %1; background-color: %2;"_s.arg(
+            QColor(toLearnMode ? Palette::green : Palette::white).name(),
+            QColor(Palette::purple).name()));
+    if (!toLearnMode)
         QuizProcedures::showFirstQuestion(m_session);
-    }
     QuizProcedures::refreshDisplay(m_session);
 }

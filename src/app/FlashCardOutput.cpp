@@ -1,15 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window's output of the current cards: on paper, questions on the front of the
-// sheet and answers on its back, or on the clipboard.
-#include "MainWindow.h"
+#include "FlashCardOutput.h"
 
-#include "session/Session.h"
-#include "services/ClipboardService.h"
 #include "output/FlashCards.h"
-#include "platform/CheckBox.h"
-#include "services/Dialogs.h"
+#include "output/PrintSession.h"
 #include "platform/ListBox.h"
-#include "platform/PictureButton.h"
+#include "services/ClipboardService.h"
+#include "services/Dialogs.h"
+#include "session/Session.h"
 
 using namespace Qt::StringLiterals;
 
@@ -25,19 +22,12 @@ bool printCardSide(PrintSession &printing, const QStringList &catalogueHalf, int
 
 } // namespace
 
-void MainWindow::wireCardOutput()
-{
-    connect(copyButton, &PictureButton::clicked, this, &MainWindow::copyCards);
-    connect(printButton, &PictureButton::clicked, this, &MainWindow::printCards);
-}
-
-// The cards are as many as the choice list offers answers, counted anew for each side.
-void MainWindow::printCards()
+void FlashCardOutput::print()
 {
     Dialogs &dialogs = m_session.dialogs();
     const CatalogueLists catalogue = m_session.catalogue();
     // Ticked (1) and greyed (2) both allow printing.
-    if (m_session.settings().allowPrinting->value() == 0) {
+    if (m_session.settings().printPermission() == 0) {
         dialogs.messageBox(u"Druckfunktion wurde gesperrt.\r"_s, BoxStyle::OkOnly,
                            u"Datei drucken"_s);
         return;
@@ -47,7 +37,8 @@ void MainWindow::printCards()
         return;
     // Without a printer both sides go into one PDF file, the backs after the fronts.
     PrintSession printing(dialogs, m_session.printer(), u"KARTEN.PDF"_s);
-    if (!printCardSide(printing, catalogue.questions().texts(), choiceList->count()))
+    if (!printCardSide(printing, catalogue.questions().texts(),
+                       m_session.quizState().choices().count()))
         return;
     dialogs.messageBox(u"Die Fragen werden gedruckt.\r"_s, BoxStyle::OkOnly, u"Drucken ..."_s);
     // The user turns the sheet over before answering.
@@ -55,14 +46,15 @@ void MainWindow::printCards()
                            u"Drucken"_s)
         != BoxAnswer::Yes)
         return;
-    if (!printCardSide(printing, catalogue.answers().texts(), choiceList->count()))
+    if (!printCardSide(printing, catalogue.answers().texts(),
+                       m_session.quizState().choices().count()))
         return;
     dialogs.messageBox(u"Die Antworten werden gedruckt.\r"_s, BoxStyle::OkOnly, u"Drucken ..."_s);
 }
 
-void MainWindow::copyCards()
+void FlashCardOutput::copy()
 {
-    const int count = choiceList->count();
+    const int count = m_session.quizState().choices().count();
     if (count < 1)
         return;
     const CatalogueLists catalogue = m_session.catalogue();

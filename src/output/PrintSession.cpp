@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PrintJob.h"
+#include "PrintSession.h"
 
 #include "services/Dialogs.h"
 
