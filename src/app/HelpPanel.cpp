@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "HelpPanel.h"
 
+#include "platform/Palette.h"
 #include "platform/UiFont.h"
 
 using namespace Qt::StringLiterals;
@@ -34,7 +35,8 @@ HelpPanel::HelpPanel(const QRect &closedPlace, int openX, QWidget *parent)
 {
     setGeometry(closedPlace);
     setFont(uiFont(9.75));
-    setStyleSheet(u"background-color: #80FFFF;border: 1px solid black;"_s);
+    setStyleSheet(u"background-color: %1;border: 1px solid black;"_s.arg(
+            QColor(Palette::lightCyan).name()));
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setWordWrap(true);
     setTextFormat(Qt::PlainText);
