@@ -146,8 +146,14 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
             dismissStandardNotice();
             return true;
         }
-        if (watched == m_questionDisplay || watched == m_answerDisplay) {
-            m_session.speech().say(static_cast<QLabel *>(watched)->text(), readingLanguage());
+        // Each display is read in the language of its side of the catalogue.
+        if (watched == m_questionDisplay) {
+            m_session.speech().say(m_questionDisplay->text(),
+                                   m_session.catalogue().questionLanguage());
+            return true;
+        }
+        if (watched == m_answerDisplay) {
+            m_session.speech().say(m_answerDisplay->text(), m_session.catalogue().answerLanguage());
             return true;
         }
         if (watched == m_helpPanel) {

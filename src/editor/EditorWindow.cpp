@@ -15,9 +15,11 @@
 #include "session/ProgramTitle.h"
 #include "session/Session.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QUndoStack>
 #include <limits>
 
 using namespace Qt::StringLiterals;
@@ -88,6 +90,7 @@ void EditorWindow::createControls()
         field->installEventFilter(this);
     }
     createFilePanel();
+    createHistory();
 }
 
 void EditorWindow::createInputs()
@@ -168,6 +171,39 @@ void EditorWindow::createFilePanel()
         drop->passOnFrom(*input);
 }
 
+void EditorWindow::createHistory()
+{
+    m_history = new QUndoStack(this);
+    const auto addShortcuts = [this](const QList<QKeySequence> &keys, void (EditorWindow::*act)()) {
+        auto *action = new QAction(this);
+        action->setShortcuts(keys);
+        connect(action, &QAction::triggered, this, act);
+        addAction(action);
+    };
+    addShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z)}, &EditorWindow::undo);
+    addShortcuts(
+            {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+            &EditorWindow::redo);
+}
+
+// A box that takes the keys itself does not get here; one that leaves them to the window still
+// gets its own typing taken back.
+void EditorWindow::undo()
+{
+    if (auto *input = qobject_cast<QLineEdit *>(focusWidget()))
+        input->undo();
+    else
+        m_history->undo();
+}
+
+void EditorWindow::redo()
+{
+    if (auto *input = qobject_cast<QLineEdit *>(focusWidget()))
+        input->redo();
+    else
+        m_history->redo();
+}
+
 void EditorWindow::load()
 {
     centreOnScreen(*this);
@@ -177,7 +213,7 @@ void EditorWindow::load()
 
 CatalogueLists EditorWindow::catalogue()
 {
-    return CatalogueLists(*m_questionList, *m_answerList, m_pairsUsedUp);
+    return CatalogueLists(*m_questionList, *m_answerList, m_catalogueRecord);
 }
 
 SettingsControls EditorWindow::settings()

@@ -14,6 +14,7 @@ class ListBox;
 class Session;
 class QLabel;
 class QLineEdit;
+class QUndoStack;
 enum class OutputMode;
 
 // The editor window. Its two lists are the live catalogue of the whole program: pair i is row
@@ -44,6 +45,10 @@ private:
     void createInputs();
     void createSettingsControls();
     void createFilePanel();
+    void createHistory();
+    // Ctrl+Z and Ctrl+Y: in an input box its typing, elsewhere the catalogue's last change.
+    void undo();
+    void redo();
 
     // Both lists stay on the same row, whichever was clicked or set from code.
     void followQuestionRow();
@@ -95,11 +100,14 @@ private:
     CheckBox *m_allowPrinting = nullptr; // " Ausdrucken erlauben"
     CheckBox *m_hideDrives = nullptr;    // " Laufwerke abblenden"
     FilePanel *m_filePanel = nullptr;    // hidden until asked for
+    // The editor's changes to the catalogue, to be taken back; empty each time the window is
+    // shown, since the catalogue changes elsewhere only while it is hidden.
+    QUndoStack *m_history = nullptr;
 
     // Pairs were added or deleted, or the catalogue emptied, since the main window's choice list
     // was last filled; it may then offer no right answer, and leaving with the catalogue builds a
     // new practice set. The choice list is filled only while the editor is hidden or by its own
     // load, and leaving settles the matter, so the flag is false whenever the editor is hidden.
     bool m_catalogueEdited = false;
-    int m_pairsUsedUp = 0; // see CatalogueLists
+    CatalogueLists::Record m_catalogueRecord;
 };

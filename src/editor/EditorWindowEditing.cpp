@@ -3,11 +3,13 @@
 // pair, emptying an input box, deleting the selected pair.
 #include "EditorWindow.h"
 
+#include "PairCommand.h"
 #include "platform/ListBox.h"
 #include "services/Dialogs.h"
 #include "session/Session.h"
 
 #include <QLineEdit>
+#include <QUndoStack>
 
 using namespace Qt::StringLiterals;
 
@@ -35,12 +37,15 @@ void EditorWindow::addPair()
                                        u"Doppelter Eintrag"_s);
         return;
     }
+    const int rowBefore = m_questionList->currentRow();
     m_questionList->addText(question);
     m_answerList->addText(answer);
     m_catalogueEdited = true;
     const int last = m_questionList->count() - 1;
     m_questionList->setCurrentRow(last);
     m_answerList->setCurrentRow(last);
+    m_history->push(new PairCommand(PairCommand::Change::Added, catalogue(), last, question, answer,
+                                    rowBefore, m_catalogueEdited));
     m_questionInput->clear();
     m_answerInput->clear();
 }
@@ -61,6 +66,8 @@ void EditorWindow::deletePair()
     const int row = m_questionList->currentRow();
     if (row < 0)
         return;
+    const QString question = m_questionList->text(row);
+    const QString answer = m_answerList->text(row);
     m_questionList->removeText(row);
     m_answerList->removeText(row);
     m_catalogueEdited = true;
@@ -68,4 +75,6 @@ void EditorWindow::deletePair()
         m_questionList->setCurrentRow(0);
     if (m_answerList->count() > 0)
         m_answerList->setCurrentRow(0);
+    m_history->push(new PairCommand(PairCommand::Change::Deleted, catalogue(), row, question,
+                                    answer, row, m_catalogueEdited));
 }

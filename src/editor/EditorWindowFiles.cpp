@@ -4,6 +4,7 @@
 // the catalogue for a new one.
 #include "EditorWindow.h"
 
+#include "ReplaceCatalogueCommand.h"
 #include "catalogue/CatalogueFile.h"
 #include "platform/ListBox.h"
 #include "quiz/QuizRules.h"
@@ -14,6 +15,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QUndoStack>
 
 using namespace Qt::StringLiterals;
 
@@ -38,6 +40,7 @@ void EditorWindow::loadSelectedFile()
 void EditorWindow::takeCatalogue(CatalogueReadResult read, const QString &fileName)
 {
     m_filePanel->hide();
+    CatalogueLists::Snapshot before = catalogue().snapshot();
     const qsizetype pairCount = read.pairs.questions.size();
     QuizState quiz = m_session.quizState();
     quiz.choices().clear();
@@ -46,6 +49,7 @@ void EditorWindow::takeCatalogue(CatalogueReadResult read, const QString &fileNa
     m_catalogueEdited = false;
 
     QuizProcedures::startPractice(m_session);
+    m_history->push(new ReplaceCatalogueCommand(catalogue(), std::move(before), m_catalogueEdited));
     QuizProcedures::reportLoad(m_session, fileName, pairCount, read.error);
 }
 
@@ -73,8 +77,10 @@ void EditorWindow::startNewCatalogue()
             BoxStyle::YesNo | BoxStyle::QuestionIcon | BoxStyle::NoIsDefault, u"ZEL-Fragen"_s);
     if (answer == BoxAnswer::No)
         return;
+    CatalogueLists::Snapshot before = catalogue().snapshot();
     m_questionInput->clear();
     m_answerInput->clear();
     catalogue().replace({}, {});
     m_catalogueEdited = true;
+    m_history->push(new ReplaceCatalogueCommand(catalogue(), std::move(before), m_catalogueEdited));
 }

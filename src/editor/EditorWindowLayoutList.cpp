@@ -9,6 +9,7 @@
 #include "session/Session.h"
 
 #include <QEvent>
+#include <QUndoStack>
 
 void EditorWindow::openLayoutListForPrinting()
 {
@@ -36,6 +37,7 @@ void EditorWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     refillLayoutList();
+    m_history->clear();
 }
 
 void EditorWindow::changeEvent(QEvent *event)

@@ -37,6 +37,7 @@ void EditorWindow::leaveToStandardQuestions()
 void EditorWindow::leaveWithCatalogue()
 {
     if (m_catalogueEdited) {
+        catalogue().guessLanguages();
         QuizProcedures::buildPracticeSet(m_session);
         m_catalogueEdited = false;
     }
