@@ -5,7 +5,9 @@
 
 #include <QMutexLocker>
 #include <QTextToSpeech>
+#include <QVoice>
 
+#include <algorithm>
 #include <cstdio>
 #include <utility>
 
@@ -27,6 +29,22 @@ std::optional<QLocale> closestLocale(const QList<QLocale> &offered, const QLocal
             sameLanguage = locale;
     }
     return sameLanguage;
+}
+
+// The plainest of a locale's voices: espeak-ng, through speech-dispatcher, offers dozens for
+// each language, variants marked with a "+" and regional accents named in brackets, and the
+// first is not the usual one (for en_US it is "English (Caribbean)", before
+// "English (America)"). The shortest name without a variant is the language's own voice.
+std::optional<QVoice> plainestVoice(const QList<QVoice> &voices)
+{
+    const auto plainness = [](const QVoice &voice) {
+        return std::pair(voice.name().contains(u'+'), voice.name().size());
+    };
+    const auto plainest =
+            std::min_element(voices.begin(), voices.end(), [&](const QVoice &a, const QVoice &b) {
+                return plainness(a) < plainness(b);
+            });
+    return plainest == voices.end() ? std::nullopt : std::optional(*plainest);
 }
 
 } // namespace
@@ -61,6 +79,8 @@ void SpeechWorker::readLatest()
     if (!reading || !m_speech)
         return;
     m_speech->setLocale(closestLocale(m_locales, reading->language).value_or(m_german));
+    if (const std::optional<QVoice> voice = plainestVoice(m_speech->availableVoices()))
+        m_speech->setVoice(*voice);
     m_speech->stop(QTextToSpeech::BoundaryHint::Immediate);
     m_speech->say(reading->text);
 }
