@@ -27,10 +27,10 @@ set(CPACK_PACKAGE_INSTALL_DIRECTORY zel-merkbold)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 # The Qt libraries and CLD2 (libcld2-0) come from the binary's own links; the plugins, the SVG
-# icons, the Arial-compatible print font and the speech engine with its German voice are loaded
-# at run time and named here.
+# icons, the Arial-compatible print font and the speech engine with its voices (German, and the
+# languages a side of a catalogue is read in) are loaded at run time and named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libqt6svg6, qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation2, \
-qt6-speech-speechd-plugin, speech-dispatcher-espeak-ng")
+qt6-speech-speechd-plugin, speech-dispatcher-espeak-ng, espeak-ng-data")
 include(CPack)
