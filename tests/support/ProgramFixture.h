@@ -10,11 +10,9 @@
 #include "platform/CheckBox.h"
 #include "platform/DirListBox.h"
 #include "platform/FileListBox.h"
-#include "platform/PictureButton.h"
-#include "platform/ListBox.h"
 #include "session/FilePanel.h"
-#include "platform/Shape.h"
 #include "session/QuizProcedures.h"
+#include "session/QuizState.h"
 
 #include <QDir>
 #include <QLabel>
@@ -53,6 +51,10 @@ public:
 
     MainWindow &main() { return program->mainWindow(); }
     EditorWindow &editor() { return program->editorWindow(); }
+    QuizState quiz() { return program->quizState(); }
+    QLabel *label(const QString &name) { return control<QLabel>(main(), name); }
+    ListBox &editorList(const QString &name) { return *control<ListBox>(editor(), name); }
+    QLineEdit *input(const QString &name) { return control<QLineEdit>(editor(), name); }
 
     // A key as the user presses it: it goes to whatever has the focus in the main window.
     void press(Qt::Key key)
@@ -69,20 +71,20 @@ public:
             QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, centre);
     }
 
-    QString question() { return control<QLabel>(main(), u"Bezeichnung1"_s)->text(); }
-    QString answer() { return control<QLabel>(main(), u"Bezeichnung2"_s)->text(); }
-    QStringList catalogueQuestions() { return control<ListBox>(editor(), u"Liste1"_s)->texts(); }
-    QStringList catalogueAnswers() { return control<ListBox>(editor(), u"Liste2"_s)->texts(); }
-    QStringList choices() { return control<ListBox>(main(), u"Liste2"_s)->texts(); }
+    QString question() { return label(u"Bezeichnung1"_s)->text(); }
+    QString answer() { return label(u"Bezeichnung2"_s)->text(); }
+    QStringList catalogueQuestions() { return editorList(u"Liste1"_s).texts(); }
+    QStringList catalogueAnswers() { return editorList(u"Liste2"_s).texts(); }
+    QStringList choices() { return quiz().choices().texts(); }
     // The quiz's counters as shown: right answers in this practice set, last choice row, browse
     // position, wrong answers, right answers.
     QStringList counters()
     {
-        return {control<QLabel>(main(), u"Bezeichnung3"_s)->text(),
-                control<QLabel>(main(), u"Bezeichnung4"_s)->text(),
-                control<QLabel>(main(), u"Bezeichnung5"_s)->text(),
-                control<QLabel>(main(), u"Bezeichnung8"_s)->text(),
-                control<QLabel>(main(), u"Bezeichnung9"_s)->text()};
+        QStringList shown;
+        for (const char16_t *name :
+             {u"Bezeichnung3", u"Bezeichnung4", u"Bezeichnung5", u"Bezeichnung8", u"Bezeichnung9"})
+            shown << label(QString::fromUtf16(name))->text();
+        return shown;
     }
 
     void setCatalogue(const QStringList &questions, const QStringList &answers)
@@ -98,9 +100,7 @@ public:
     // Pages with the arrow keys until the right answer is shown, then confirms with Enter.
     void answerRightByKeyboard()
     {
-        for (int step = 0; step <= control<ListBox>(main(), u"Liste2"_s)->count()
-             && answer() != catalogueAnswers()[0];
-             ++step)
+        for (int step = 0; step <= choices().size() && answer() != catalogueAnswers()[0]; ++step)
             press(Qt::Key_Right);
         press(Qt::Key_Return);
     }
@@ -113,12 +113,19 @@ public:
         editor().activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&editor()));
     }
+    // Types both halves and clicks "Eingaben sichern".
+    void typePair(const QString &question, const QString &answer)
+    {
+        input(u"Text1"_s)->setText(question);
+        input(u"Text2"_s)->setText(answer);
+        click(button(editor(), u"Eingaben sichern"_s));
+    }
     void loadInEditor(const QString &folder, const QString &name)
     {
         control<DirListBox>(editor(), u"Verzeichnis1"_s)->setPath(folder);
         click(button(editor(), u"Dateimenü"_s));
-        clickRow(*control<FileListBox>(editor(), u"Datei1"_s),
-                 control<FileListBox>(editor(), u"Datei1"_s)->texts().indexOf(name), true);
+        auto *files = control<FileListBox>(editor(), u"Datei1"_s);
+        clickRow(*files, files->texts().indexOf(name), true);
     }
 
     void expectCountMessage(qsizetype pairs, const QString &title)

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Without a default printer the pages may go into a PDF file instead, read back here with
-// pdftotext.
-#include "support/ProgramFixture.h"
-
+// Without a default printer the pages may go into a PDF file instead, read back here with the
+// poppler tools.
 #include "desktop/PainterPrintService.h"
-#include "output/EditorOutput.h"
 #include "output/FlashCards.h"
 #include "output/PrintSession.h"
+#include "support/Pdf.h"
+#include "support/ScriptedDialogs.h"
 
+#include <QDir>
 #include <QImage>
-#include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -33,10 +33,7 @@ protected:
 // The printed lines of a PDF file, pages one after the other.
 QStringList pdfLines(const QString &file)
 {
-    QProcess pdftotext;
-    pdftotext.start(u"pdftotext"_s, {file, u"-"_s});
-    EXPECT_TRUE(pdftotext.waitForFinished(30000));
-    return QString::fromUtf8(pdftotext.readAllStandardOutput())
+    return popplerOutput(u"pdftotext"_s, {file, u"-"_s})
             .split(QRegularExpression(u"[\n\f]+"_s), Qt::SkipEmptyParts);
 }
 
@@ -44,10 +41,8 @@ QStringList pdfLines(const QString &file)
 // in millimetres: left, top, right, bottom.
 QList<double> inkMargins(const QString &file)
 {
-    QProcess pdftoppm;
-    pdftoppm.start(u"pdftoppm"_s,
-                   {u"-r"_s, u"144"_s, u"-gray"_s, u"-png"_s, u"-singlefile"_s, file, file});
-    EXPECT_TRUE(pdftoppm.waitForFinished(30000));
+    popplerOutput(u"pdftoppm"_s,
+                  {u"-r"_s, u"144"_s, u"-gray"_s, u"-png"_s, u"-singlefile"_s, file, file});
     const QImage page(file + u".png"_s);
     QRect ink;
     for (int y = 0; y < page.height(); ++y)
@@ -131,26 +126,6 @@ TEST_F(PdfOffer, NoACancelledDialogOrAFileThatCannotBeWrittenEndTheCommand)
                 QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
                 QStringList{u"KARTEN.PDF"_s});
     }
-}
-
-// Both jobs of the block layout go into one file proposed as LISTE.PDF; the closing message
-// follows the written file.
-TEST(PdfOfferInTheEditor, TheBlockLayoutGoesIntoOneFile)
-{
-    ScriptedDialogs dialogs;
-    RecordingPrinter printer;
-    RecordingClipboard clipboard;
-    printer.outcomes = {PrintOutcome::NoPrinter};
-    dialogs.expectMessage(offer, u"Drucken"_s, offerStyle, BoxAnswer::Yes);
-    dialogs.expectSaveFile(saveTitle, QDir::current().absoluteFilePath(u"LISTE.PDF"_s), pdfFilter,
-                           u"/ablage/liste.pdf"_s);
-    dialogs.expectMessage(u"Daten werden gedruckt ..."_s, u"Drucken"_s);
-    produceEditorOutput(EditorLayout::Block, OutputMode::Print, {u"Frage"_s}, {u"Antwort"_s},
-                        {dialogs, printer, clipboard});
-    ASSERT_EQ(printer.pdfFiles.size(), 1);
-    EXPECT_EQ(printer.pdfFiles[0].path, u"/ablage/liste.pdf"_s);
-    const PrintJob question{{u"Frage"_s, true}}, answer{{u"Antwort"_s, true}};
-    EXPECT_EQ(printer.pdfFiles[0].runs, (QList<PrintRun>{{{u"Arial"_s, 16}, {question, answer}}}));
 }
 
 } // namespace
