@@ -1,20 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Reading aloud never holds the window up. The real service reads through a stand-in engine
 // that notes what it is asked to read and gets stuck where a speech server without sound does.
+// A service that held the window up would hang these tests; the time limit of gui_tests turns
+// that into a failure.
 #include "desktop/QtSpeechService.h"
 #include "platform/DisplayText.h"
 #include "support/speech/StandInSpeech.h"
 
-#include <QCoreApplication>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QLibrary>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
-
-#include <functional>
-#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -24,34 +21,14 @@ const QString standIn = u"stand-in"_s;
 const QLocale german(QLocale::German, QLocale::Germany);
 const QLocale british(QLocale::English, QLocale::UnitedKingdom);
 
-// Runs the window's event loop until `done`. A service that held the window up would hang here,
-// and the time limit of gui_tests turns that into a failure.
-void runUntil(const std::function<bool()> &done)
-{
-    while (!done())
-        QTest::qWait(5);
-}
-
-void expectTheWindowAnswers()
-{
-    bool fired = false;
-    QTimer::singleShot(0, [&fired] { fired = true; });
-    runUntil([&fired] { return fired; });
-}
-
 bool waitCursorShown()
 {
     return QGuiApplication::overrideCursor()
             && QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor;
 }
 
-template<typename Function>
-Function resolved(QLibrary &library, const char *name)
-{
-    return reinterpret_cast<Function>(library.resolve(name));
-}
-
-class SpeechTest : public testing::Test
+// Drives the stand-in through its controls in the very library Qt loads as the engine.
+class Speech : public testing::Test
 {
 protected:
     // Qt looks for its engines once in a process, at the first engine.
@@ -59,27 +36,31 @@ protected:
     {
         QCoreApplication::addLibraryPath(QStringLiteral(STAND_IN_SPEECH_PLUGINS));
     }
-
-    void script(const StandInSpeechScript &script) { m_script(&script); }
-    void hold(bool hold) { m_hold(hold); }
-    QStringList readings() const
+    template<typename Function>
+    Function resolved(const char *name)
+    {
+        return reinterpret_cast<Function>(m_engine.resolve(name));
+    }
+    void script(const StandInSpeechScript &script)
+    {
+        resolved<decltype(&standInSpeechScript)>("standInSpeechScript")(&script);
+    }
+    void hold(bool hold) { resolved<decltype(&standInSpeechHold)>("standInSpeechHold")(hold); }
+    QStringList readings()
     {
         QStringList readings;
-        m_readings(&readings);
+        resolved<decltype(&standInSpeechReadings)>("standInSpeechReadings")(&readings);
         return readings;
     }
+    // Runs the window's event loop meanwhile.
     void readUntil(qsizetype count)
     {
-        runUntil([&] { return readings().size() == count; });
+        while (readings().size() < count)
+            QTest::qWait(5);
     }
 
 private:
     QLibrary m_engine{QStringLiteral(STAND_IN_SPEECH_PLUGIN)};
-    decltype(&standInSpeechScript) m_script =
-            resolved<decltype(m_script)>(m_engine, "standInSpeechScript");
-    decltype(&standInSpeechHold) m_hold = resolved<decltype(m_hold)>(m_engine, "standInSpeechHold");
-    decltype(&standInSpeechReadings) m_readings =
-            resolved<decltype(m_readings)>(m_engine, "standInSpeechReadings");
 };
 
 struct Unreadable
@@ -89,21 +70,22 @@ struct Unreadable
     std::string reason;
 };
 
-class UnreadableSpeech : public SpeechTest, public testing::WithParamInterface<Unreadable>
+class UnreadableSpeech : public Speech, public testing::WithParamInterface<Unreadable>
 { };
 
+// An empty text does not start the engine; the first one does, behind a wait cursor.
 TEST_P(UnreadableSpeech, ReadsNothingAndSaysSoOnceOnTheFirstText)
 {
     script({.locales = GetParam().locales});
     QtSpeechService speech(GetParam().engine);
     testing::internal::CaptureStderr();
     speech.say({}, german);
-    EXPECT_FALSE(waitCursorShown()) << "an empty text must not start the engine";
-
+    EXPECT_FALSE(waitCursorShown());
     speech.say(u"Hund"_s, german);
     speech.say(u"Katze"_s, german);
     EXPECT_TRUE(waitCursorShown());
-    runUntil([] { return !waitCursorShown(); });
+    while (waitCursorShown())
+        QTest::qWait(5);
     const std::string out = testing::internal::GetCapturedStderr();
     const std::string line = "ZEL-Merkbold: Vorlesen ist nicht möglich: " + GetParam().reason;
     EXPECT_NE(out.find(line), std::string::npos) << out;
@@ -116,34 +98,29 @@ INSTANTIATE_TEST_SUITE_P(
         testing::Values(Unreadable{u"keine-solche-sprachausgabe"_s, {}, "keine Sprachausgabe"},
                         Unreadable{standIn, {british}, "keine deutsche Stimme gefunden"}));
 
-// The engine fails to start as speech-dispatcher's does when the desktop's language has no voice.
-TEST_F(SpeechTest, ReadsWithTheLanguagesVoiceElseGermanAndOnlyWhatTheDisplayShows)
+// The engine fails to start as speech-dispatcher's does when the desktop's language has no
+// voice, and reads all the same.
+TEST_F(Speech, ReadsWithTheLanguagesVoiceElseGermanAndOnlyWhatTheDisplayShows)
 {
     const QLocale austrian(QLocale::German, QLocale::Austria);
     script({.locales = {british, austrian, german}, .failsToStart = true});
     QtSpeechService speech(standIn);
-    const struct
-    {
-        QString text;
-        QLocale language;
-        QString read;
-    } cases[] = {
+    const std::tuple<QString, QLocale, QString> cases[] = {
             {u"dog"_s, british, u"en_GB: dog"_s},
             {u"cat"_s, QLocale(QLocale::English, QLocale::UnitedStates), u"en_GB: cat"_s},
             {u"Maus"_s, austrian, u"de_AT: Maus"_s},
             {u"souris"_s, QLocale(QLocale::French, QLocale::France), u"de_DE: souris"_s},
             {QString(displayedCharacters, u'a') + u'b', german,
-             u"de_DE: "_s + QString(displayedCharacters, u'a')},
-    };
-    for (qsizetype count = 0; const auto &c : cases) {
-        speech.say(c.text, c.language);
+             u"de_DE: "_s + QString(displayedCharacters, u'a')}};
+    for (qsizetype count = 0; const auto &[text, language, read] : cases) {
+        speech.say(text, language);
         readUntil(++count);
-        const QString read = readings().last();
-        EXPECT_TRUE(read == c.read) << read.size() << ' ' << read.left(16).toStdString();
+        EXPECT_TRUE(readings().last() == read) << readings().last().left(16).toStdString();
     }
 }
 
-TEST_F(SpeechTest, AStuckReadingNeitherHoldsTheWindowNorTheEndOfTheProgram)
+// Only the latest reading waits for a stuck engine; the service ends without waiting for it.
+TEST_F(Speech, AStuckReadingNeitherHoldsTheWindowNorTheEndOfTheProgram)
 {
     script({.locales = {german}, .holdsReading = true});
     auto speech = std::make_unique<QtSpeechService>(standIn);
@@ -151,13 +128,10 @@ TEST_F(SpeechTest, AStuckReadingNeitherHoldsTheWindowNorTheEndOfTheProgram)
     readUntil(1);
     speech->say(u"zwei"_s, german);
     speech->say(u"drei"_s, german);
-    expectTheWindowAnswers();
-
+    QTest::qWait(20);
     hold(false);
     readUntil(2);
-    EXPECT_EQ(readings(), (QStringList{u"de_DE: eins"_s, u"de_DE: drei"_s}))
-            << "only the latest reading waits for a stuck engine";
-
+    EXPECT_EQ(readings(), (QStringList{u"de_DE: eins"_s, u"de_DE: drei"_s}));
     hold(true);
     speech->say(u"vier"_s, german);
     readUntil(3);
@@ -165,13 +139,13 @@ TEST_F(SpeechTest, AStuckReadingNeitherHoldsTheWindowNorTheEndOfTheProgram)
     hold(false);
 }
 
-TEST_F(SpeechTest, AStuckStartNeitherHoldsTheWindowNorTheEndOfTheProgram)
+TEST_F(Speech, AStuckStartNeitherHoldsTheWindowNorTheEndOfTheProgram)
 {
     script({.locales = {german}, .holdsStart = true});
     auto speech = std::make_unique<QtSpeechService>(standIn);
     speech->say(u"eins"_s, german);
     speech->say(u"zwei"_s, german);
-    expectTheWindowAnswers();
+    QTest::qWait(20);
     EXPECT_TRUE(waitCursorShown());
     speech.reset();
     EXPECT_FALSE(waitCursorShown());

@@ -12,9 +12,9 @@
 struct StandInSpeechScript
 {
     QList<QLocale> locales; // a voice each
-    bool failsToStart =
-            false;           // reports an error at start, and reads all the same once told a locale
-    bool holdsStart = false; // the start waits while the gate is closed
+    // Reports an error at start, and reads all the same once told a locale.
+    bool failsToStart = false;
+    bool holdsStart = false;   // the start waits while the gate is closed
     bool holdsReading = false; // say() notes the reading, then waits while the gate is closed
 };
 

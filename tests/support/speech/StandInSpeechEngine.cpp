@@ -17,48 +17,42 @@ struct Stage
     StandInSpeechScript script;
     bool closed = false;
     QStringList readings;
-};
+} stage;
 
-Stage &stage()
+void waitAtGate()
 {
-    static Stage theStage;
-    return theStage;
+    const QMutexLocker lock(&stage.mutex);
+    while (stage.closed)
+        stage.opened.wait(&stage.mutex);
 }
 
 StandInSpeechScript currentScript()
 {
-    const QMutexLocker lock(&stage().mutex);
-    return stage().script;
-}
-
-void waitAtGate()
-{
-    const QMutexLocker lock(&stage().mutex);
-    while (stage().closed)
-        stage().opened.wait(&stage().mutex);
+    const QMutexLocker lock(&stage.mutex);
+    return stage.script;
 }
 
 } // namespace
 
 void standInSpeechScript(const StandInSpeechScript *script)
 {
-    const QMutexLocker lock(&stage().mutex);
-    stage().script = *script;
-    stage().readings.clear();
-    stage().closed = script->holdsStart || script->holdsReading;
+    const QMutexLocker lock(&stage.mutex);
+    stage.script = *script;
+    stage.readings.clear();
+    stage.closed = script->holdsStart || script->holdsReading;
 }
 
 void standInSpeechHold(bool hold)
 {
-    const QMutexLocker lock(&stage().mutex);
-    stage().closed = hold;
-    stage().opened.wakeAll();
+    const QMutexLocker lock(&stage.mutex);
+    stage.closed = hold;
+    stage.opened.wakeAll();
 }
 
 void standInSpeechReadings(QStringList *readings)
 {
-    const QMutexLocker lock(&stage().mutex);
-    *readings = stage().readings;
+    const QMutexLocker lock(&stage.mutex);
+    *readings = stage.readings;
 }
 
 StandInSpeechEngine::StandInSpeechEngine(QObject *parent)
@@ -82,8 +76,8 @@ QList<QVoice> StandInSpeechEngine::availableVoices() const
 void StandInSpeechEngine::say(const QString &text)
 {
     {
-        const QMutexLocker lock(&stage().mutex);
-        stage().readings << m_locale.name() + u": "_s + text;
+        const QMutexLocker lock(&stage.mutex);
+        stage.readings << m_locale.name() + u": "_s + text;
     }
     if (m_script.holdsReading)
         waitAtGate();
@@ -97,25 +91,8 @@ bool StandInSpeechEngine::setLocale(const QLocale &locale)
     return true;
 }
 
-QVoice StandInSpeechEngine::voice() const
-{
-    const QList<QVoice> voices = availableVoices();
-    return voices.isEmpty() ? QVoice() : voices.first();
-}
-
 // Like speech-dispatcher's engine, one whose start failed stays in its error, reading or not.
 QTextToSpeech::State StandInSpeechEngine::state() const
 {
     return m_script.failsToStart ? QTextToSpeech::Error : QTextToSpeech::Ready;
-}
-
-QTextToSpeech::ErrorReason StandInSpeechEngine::errorReason() const
-{
-    return m_script.failsToStart ? QTextToSpeech::ErrorReason::Configuration
-                                 : QTextToSpeech::ErrorReason::NoError;
-}
-
-QString StandInSpeechEngine::errorString() const
-{
-    return m_script.failsToStart ? u"no voice for the desktop's language"_s : QString();
 }

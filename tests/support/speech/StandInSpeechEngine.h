@@ -29,11 +29,11 @@ public:
     bool setLocale(const QLocale &locale) override;
     double volume() const override { return 1; }
     bool setVolume(double) override { return false; }
-    QVoice voice() const override;
+    QVoice voice() const override { return availableVoices().value(0); }
     bool setVoice(const QVoice &voice) override { return setLocale(voice.locale()); }
     QTextToSpeech::State state() const override;
-    QTextToSpeech::ErrorReason errorReason() const override;
-    QString errorString() const override;
+    QTextToSpeech::ErrorReason errorReason() const override { return {}; }
+    QString errorString() const override { return {}; }
 
 private:
     const StandInSpeechScript m_script;
