@@ -78,15 +78,11 @@ void MainWindow::toggleFileBrowser()
 }
 
 // Any change of the selected file, by the user or from code, and a user's click on the
-// selected file load it. With no file selected (the list is empty, or code took the selection
-// away) there is nothing to load, and the catalogue stays as it is.
+// selected file load it.
 void MainWindow::loadSelectedFile()
 {
-    if (m_fileBrowser->selectedName().isEmpty()) {
-        m_fileBrowser->hide();
-        return;
-    }
-    takeCatalogue(readCatalogueFile(m_fileBrowser->selectedPath()), m_fileBrowser->selectedName());
+    if (std::optional<CatalogueReadResult> read = m_fileBrowser->readSelectedCatalogue())
+        takeCatalogue(std::move(*read), m_fileBrowser->selectedName());
 }
 
 // A file that cannot be read completely keeps the pairs read before the failure; a load that

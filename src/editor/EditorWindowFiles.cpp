@@ -27,11 +27,8 @@ void EditorWindow::toggleFilePanel()
 
 void EditorWindow::loadSelectedFile()
 {
-    if (m_filePanel->selectedName().isEmpty()) {
-        m_filePanel->hide();
-        return;
-    }
-    takeCatalogue(readCatalogueFile(m_filePanel->selectedPath()), m_filePanel->selectedName());
+    if (std::optional<CatalogueReadResult> read = m_filePanel->readSelectedCatalogue())
+        takeCatalogue(std::move(*read), m_filePanel->selectedName());
 }
 
 // Unlike the main window's load, the answers go into the choice list in its own alphabetical

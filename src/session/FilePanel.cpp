@@ -67,9 +67,13 @@ QString FilePanel::selectedName() const
     return m_files->text(m_files->currentRow());
 }
 
-QString FilePanel::selectedPath() const
+std::optional<CatalogueReadResult> FilePanel::readSelectedCatalogue()
 {
-    return m_files->filePath(m_files->currentRow());
+    if (selectedName().isEmpty()) {
+        hide();
+        return std::nullopt;
+    }
+    return readCatalogueFile(m_files->filePath(m_files->currentRow()));
 }
 
 void FilePanel::selectFile(int row)

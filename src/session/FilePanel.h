@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "catalogue/CatalogueFile.h"
+
 #include <QRect>
 #include <QString>
 #include <QWidget>
+
+#include <optional>
 
 class Dialogs;
 class DirListBox;
@@ -33,9 +37,11 @@ public:
 
     // The files listed, by name without folder, in the list's order.
     QStringList fileNames() const;
-    // The marked file, by name and by its path; "" for none.
+    // The marked file by name without folder; "" for none.
     QString selectedName() const;
-    QString selectedPath() const;
+    // The marked file as read. With no file marked (the list is empty, or code took the
+    // selection away) there is nothing to read: the panel hides and the catalogue stays.
+    std::optional<CatalogueReadResult> readSelectedCatalogue();
     // Marks a file, as a click on it does; a row that is not listed is refused.
     void selectFile(int row);
     void clearSelection();
