@@ -75,23 +75,20 @@ TEST_F(FileBrowser, LoadsWhatTheReaderMakesOfAListedFile)
     const QString path = catalogues.filePath(u"FEIND.TXT"_s);
     for (const auto &[name, change, reason] : cases) {
         SCOPED_TRACE(name);
+        QDir(path).removeRecursively();
         QFile::remove(path);
-        QDir().rmdir(path);
         putFile(path, "alt\r\nalt\r\n");
         files()->setPath(catalogues.path());
         QFile::remove(path);
         change(path);
         const CatalogueReadResult expected = readCatalogueFile(path);
-        EXPECT_EQ(expected.error, reason ? QString::fromUtf16(reason).arg(path) : QString());
         if (reason)
-            dialogs.expectMessage(expected.error + u'\r', u"Dateifehler"_s);
+            dialogs.expectMessage(QString::fromUtf16(reason).arg(path) + u'\r', u"Dateifehler"_s);
         expectCountMessage(expected.pairs.questions.size(), u"FEIND.TXT"_s);
         clickFile(u"FEIND.TXT"_s);
         EXPECT_EQ(catalogueQuestions(), expected.pairs.questions);
         EXPECT_EQ(catalogueAnswers(), expected.pairs.answers);
         EXPECT_EQ(choices().size(), std::min<qsizetype>(expected.pairs.questions.size(), 10));
-        EXPECT_EQ(quiz().lastChoiceRow(), choices().size() - 1);
-        EXPECT_EQ(question(), expected.pairs.questions.value(0));
         EXPECT_EQ(main().windowTitle().endsWith(u"( FEIND.TXT )"_s),
                   expected.outcome == ReadOutcome::Complete);
     }
@@ -110,15 +107,14 @@ TEST_F(FileBrowser, OnlyRegularFilesAreOfferedAndTheDriveListFollowsTheDrive)
     QFile::link(u"/dev/null"_s, catalogues.filePath(u"NULL.TXT"_s));
     QFile::link(catalogues.filePath(u"weg"_s), catalogues.filePath(u"WEG.TXT"_s));
     ASSERT_TRUE(QDir(catalogues.path()).mkdir(u"ORDNER.TXT"_s));
+    DriveListBox *drives = control<DriveListBox>(main(), u"Laufwerk1"_s);
     click(button(main(), u"Dateimenü"_s));
-    EXPECT_FALSE(control<DriveListBox>(main(), u"Laufwerk1"_s)->isVisible());
+    EXPECT_FALSE(drives->isVisible());
     click(button(main(), u"Dateimenü"_s));
     control<CheckBox>(editor(), u"Kontroll2"_s)->setValue(0);
     click(button(main(), u"Dateimenü"_s));
-    EXPECT_TRUE(control<DriveListBox>(main(), u"Laufwerk1"_s)->isVisible()
-                && control<DirListBox>(main(), u"Verzeichnis1"_s)->isVisible());
+    EXPECT_TRUE(drives->isVisible() && control<DirListBox>(main(), u"Verzeichnis1"_s)->isVisible());
 
-    DriveListBox *drives = control<DriveListBox>(main(), u"Laufwerk1"_s);
     const QString gone = catalogues.filePath(u"abgemeldet"_s);
     drives->setDrives({{drives->drive(), {}}, {catalogues.path(), u"STICK"_s}, {gone, u"CD"_s}});
     dialogs.expectMessage(u"Laufwerk ist nicht bereit!\r"_s, u"Laufwerkfehler"_s);

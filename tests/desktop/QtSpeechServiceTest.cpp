@@ -9,7 +9,6 @@
 
 #include <QCursor>
 #include <QGuiApplication>
-#include <QLibrary>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -27,7 +26,8 @@ bool waitCursorShown()
             && QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor;
 }
 
-// Drives the stand-in through its controls in the very library Qt loads as the engine.
+// gui_tests links the stand-in engine, the very library Qt then loads as the engine, and drives
+// it through its controls.
 class Speech : public testing::Test
 {
 protected:
@@ -36,31 +36,13 @@ protected:
     {
         QCoreApplication::addLibraryPath(QStringLiteral(STAND_IN_SPEECH_PLUGINS));
     }
-    template<typename Function>
-    Function resolved(const char *name)
-    {
-        return reinterpret_cast<Function>(m_engine.resolve(name));
-    }
-    void script(const StandInSpeechScript &script)
-    {
-        resolved<decltype(&standInSpeechScript)>("standInSpeechScript")(&script);
-    }
-    void hold(bool hold) { resolved<decltype(&standInSpeechHold)>("standInSpeechHold")(hold); }
-    QStringList readings()
-    {
-        QStringList readings;
-        resolved<decltype(&standInSpeechReadings)>("standInSpeechReadings")(&readings);
-        return readings;
-    }
+    static QStringList readings() { return standInSpeechReadings(); }
     // Runs the window's event loop meanwhile.
-    void readUntil(qsizetype count)
+    static void readUntil(qsizetype count)
     {
         while (readings().size() < count)
             QTest::qWait(5);
     }
-
-private:
-    QLibrary m_engine{QStringLiteral(STAND_IN_SPEECH_PLUGIN)};
 };
 
 struct Unreadable
@@ -76,7 +58,7 @@ class UnreadableSpeech : public Speech, public testing::WithParamInterface<Unrea
 // An empty text does not start the engine; the first one does, behind a wait cursor.
 TEST_P(UnreadableSpeech, ReadsNothingAndSaysSoOnceOnTheFirstText)
 {
-    script({.locales = GetParam().locales});
+    standInSpeechScript({.locales = GetParam().locales});
     QtSpeechService speech(GetParam().engine);
     testing::internal::CaptureStderr();
     speech.say({}, german);
@@ -103,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(Speech, ReadsWithTheLanguagesVoiceElseGermanAndOnlyWhatTheDisplayShows)
 {
     const QLocale austrian(QLocale::German, QLocale::Austria);
-    script({.locales = {british, austrian, german}, .failsToStart = true});
+    standInSpeechScript({.locales = {british, austrian, german}, .failsToStart = true});
     QtSpeechService speech(standIn);
     const std::tuple<QString, QLocale, QString> cases[] = {
             {u"dog"_s, british, u"en_GB: dog"_s},
@@ -122,26 +104,26 @@ TEST_F(Speech, ReadsWithTheLanguagesVoiceElseGermanAndOnlyWhatTheDisplayShows)
 // Only the latest reading waits for a stuck engine; the service ends without waiting for it.
 TEST_F(Speech, AStuckReadingNeitherHoldsTheWindowNorTheEndOfTheProgram)
 {
-    script({.locales = {german}, .holdsReading = true});
+    standInSpeechScript({.locales = {german}, .holdsReading = true});
     auto speech = std::make_unique<QtSpeechService>(standIn);
     speech->say(u"eins"_s, german);
     readUntil(1);
     speech->say(u"zwei"_s, german);
     speech->say(u"drei"_s, german);
     QTest::qWait(20);
-    hold(false);
+    standInSpeechHold(false);
     readUntil(2);
     EXPECT_EQ(readings(), (QStringList{u"de_DE: eins"_s, u"de_DE: drei"_s}));
-    hold(true);
+    standInSpeechHold(true);
     speech->say(u"vier"_s, german);
     readUntil(3);
     speech.reset();
-    hold(false);
+    standInSpeechHold(false);
 }
 
 TEST_F(Speech, AStuckStartNeitherHoldsTheWindowNorTheEndOfTheProgram)
 {
-    script({.locales = {german}, .holdsStart = true});
+    standInSpeechScript({.locales = {german}, .holdsStart = true});
     auto speech = std::make_unique<QtSpeechService>(standIn);
     speech->say(u"eins"_s, german);
     speech->say(u"zwei"_s, german);
@@ -149,7 +131,7 @@ TEST_F(Speech, AStuckStartNeitherHoldsTheWindowNorTheEndOfTheProgram)
     EXPECT_TRUE(waitCursorShown());
     speech.reset();
     EXPECT_FALSE(waitCursorShown());
-    hold(false);
+    standInSpeechHold(false);
 }
 
 } // namespace

@@ -7,18 +7,6 @@
 
 namespace {
 
-// Where the files are dropped: the main window's open file browser, or the editor's question
-// list or question input box. `pairs` is -1 where the window refuses the drag on entering.
-enum class Over { FileBrowser, Questions, QuestionInput };
-
-struct DropCase
-{
-    const char *name;
-    Over over;
-    QStringList files;
-    int pairs;
-};
-
 // Drops the files on the window, over `target`, as a file manager drags them: as addresses and
 // as text, Shift asking to move them. Returns whether the window took the drag when it entered.
 bool dropFiles(QWidget *window, QWidget *target, const QStringList &paths)
@@ -45,12 +33,26 @@ bool dropFiles(QWidget *window, QWidget *target, const QStringList &paths)
     return true;
 }
 
-class Dropping : public ProgramFixture, public ::testing::WithParamInterface<DropCase>
-{ };
-
-TEST_P(Dropping, LoadsOneCatalogueOrInTheEditorAWordListAndRefusesTheRest)
+class Dropping : public ProgramFixture
 {
-    const DropCase &drop = GetParam();
+public:
+    // Shows the one window, the main window with its file browser open.
+    QWidget *show(bool onEditor)
+    {
+        QWidget *window = onEditor ? static_cast<QWidget *>(&editor()) : &main();
+        main().setVisible(!onEditor);
+        editor().setVisible(onEditor);
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
+        if (!onEditor && !control<FilePanel>(main(), u"Bild16"_s)->isVisible())
+            click(button(main(), u"Dateimenü"_s));
+        return window;
+    }
+};
+
+// Over the file browser, the editor's question list or its question input box; `pairs` is -1
+// where the window refuses the drag on entering. A catalogue names the main window's title.
+TEST_F(Dropping, LoadsOneCatalogueOrInTheEditorAWordListAndRefusesTheRest)
+{
     const QByteArray three =
             "Frage 0\r\nAntwort 0\r\nFrage 1\r\nAntwort 1\r\nFrage 2\r\nAntwort 2\r\n";
     putFile(catalogues.filePath(u"Drei.txt"_s), three);
@@ -58,53 +60,43 @@ TEST_P(Dropping, LoadsOneCatalogueOrInTheEditorAWordListAndRefusesTheRest)
     putFile(catalogues.filePath(u"Handbuch.PDF"_s), three);
     ASSERT_TRUE(QDir(catalogues.path()).mkdir(u"ORDNER.TXT"_s));
     runStartupTimer();
-    const bool onEditor = drop.over != Over::FileBrowser;
-    QWidget *window = onEditor ? static_cast<QWidget *>(&editor()) : &main();
-    main().setVisible(!onEditor);
-    editor().setVisible(onEditor);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
-    if (!onEditor)
-        click(button(main(), u"Dateimenü"_s));
-    QWidget *const targets[] = {control<FileListBox>(main(), u"Datei1"_s), &editorList(u"Liste1"_s),
-                                input(u"Text1"_s)};
-    QWidget *target = targets[int(drop.over)];
-    const QStringList before = catalogueQuestions();
-    QStringList paths;
-    for (const QString &file : drop.files)
-        paths << catalogues.filePath(file);
-    if (drop.pairs >= 0)
-        expectCountMessage(drop.pairs, drop.files.front().toUpper());
-    ASSERT_EQ(dropFiles(window, target, paths), drop.pairs >= 0);
-    if (drop.pairs < 0) {
-        EXPECT_EQ(catalogueQuestions(), before);
-        return;
+    enum Over { FileBrowser, Questions, QuestionInput };
+    // clang-format off
+    const std::tuple<Over, QStringList, int, QString> drops[] = {
+        {FileBrowser, {u"Drei.txt"_s}, 3, u"  ( Drei.txt )"_s},
+        {FileBrowser, {u"Liste.csv"_s}, -1, {}},
+        {FileBrowser, {u"Drei.txt"_s, u"Liste.csv"_s}, -1, {}},
+        {Questions, {u"Drei.txt"_s}, 3, {}},
+        {QuestionInput, {u"Liste.csv"_s}, 2, {}},
+        {Questions, {u"ORDNER.TXT"_s}, -1, {}},
+        {Questions, {u"Handbuch.PDF"_s}, -1, {}}};
+    // clang-format on
+    for (const auto &[over, files, pairs, title] : drops) {
+        SCOPED_TRACE(files.join(u' ').toStdString());
+        QWidget *window = show(over != FileBrowser);
+        QWidget *const targets[] = {control<FileListBox>(main(), u"Datei1"_s),
+                                    &editorList(u"Liste1"_s), input(u"Text1"_s)};
+        setCatalogue({u"Hund"_s}, {u"bellt"_s});
+        main().setWindowTitle(u"Z E L - M e r k b o l d"_s);
+        QStringList paths;
+        for (const QString &file : files)
+            paths << catalogues.filePath(file);
+        if (pairs >= 0)
+            expectCountMessage(pairs, files.front().toUpper());
+        ASSERT_EQ(dropFiles(window, targets[over], paths), pairs >= 0);
+        const int loaded = pairs < 0 ? 1 : pairs;
+        EXPECT_EQ(catalogueAnswers(),
+                  pairs < 0 ? QStringList{u"bellt"_s} : numbered(u"Antwort "_s, 0, loaded - 1));
+        EXPECT_EQ(main().windowTitle(), u"Z E L - M e r k b o l d"_s + title);
+        EXPECT_FALSE(pairs >= 0 && control<FilePanel>(main(), u"Bild16"_s)->isVisible());
+        EXPECT_EQ(input(u"Text1"_s)->text(), QString());
     }
-    EXPECT_EQ(catalogueAnswers(), numbered(u"Antwort "_s, 0, drop.pairs - 1));
-    EXPECT_EQ(question(), u"Frage 0"_s);
-    EXPECT_EQ(main().windowTitle(),
-              u"Z E L - M e r k b o l d"_s
-                      + (onEditor ? QString() : u"  ( "_s + drop.files.front() + u" )"_s));
-    EXPECT_FALSE(control<FilePanel>(main(), u"Bild16"_s)->isVisible());
-    EXPECT_EQ(input(u"Text1"_s)->text(), QString());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-        Drops, Dropping,
-        ::testing::Values(
-                DropCase{"CatalogueOnTheQuizScreen", Over::FileBrowser, {u"Drei.txt"_s}, 3},
-                DropCase{"WordListOnTheQuizScreen", Over::FileBrowser, {u"Liste.csv"_s}, -1},
-                DropCase{"TwoFiles", Over::FileBrowser, {u"Drei.txt"_s, u"Liste.csv"_s}, -1},
-                DropCase{"CatalogueOnTheEditor", Over::Questions, {u"Drei.txt"_s}, 3},
-                DropCase{"WordListOnTheEditor", Over::QuestionInput, {u"Liste.csv"_s}, 2},
-                DropCase{"Folder", Over::Questions, {u"ORDNER.TXT"_s}, -1},
-                DropCase{"Pdf", Over::Questions, {u"Handbuch.PDF"_s}, -1}),
-        [](const auto &info) { return std::string(info.param.name); });
-
-using RefusedDrop = ProgramFixture;
-
 // A file that cannot be read at all says so in its one box and takes nothing away: not the
-// pairs typed in the editor, not the quiz under way in the main window.
-TEST_F(RefusedDrop, ShowsItsReasonAndChangesNothing)
+// pairs typed in the editor, not the quiz under way in the main window. The main window takes
+// no word lists.
+TEST_F(Dropping, ARefusedFileShowsItsReasonAndChangesNothing)
 {
     const QString large = catalogues.filePath(u"Gross.csv"_s);
     putFile(large, "");
@@ -117,16 +109,13 @@ TEST_F(RefusedDrop, ShowsItsReasonAndChangesNothing)
             {catalogues.filePath(u"Null.tsv"_s), u"„%1“ ist keine gewöhnliche Datei."_s}};
     runStartupTimer();
     answerRightByKeyboard();
-    openEditor();
     setCatalogue({u"Hund"_s, u"Katze"_s, u"Kuh"_s}, {u"bellt"_s, u"miaut"_s, u"muht"_s});
     const QStringList before = catalogueQuestions() + choices() + counters();
-    for (QWidget *window : {static_cast<QWidget *>(&editor()), static_cast<QWidget *>(&main())}) {
-        main().setVisible(window == &main());
-        editor().setVisible(window == &editor());
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    for (bool onEditor : {true, false}) {
+        QWidget *window = show(onEditor);
         for (const auto &[path, reason] : files) {
-            if (window == &main() && !path.endsWith(u".TXT"_s))
-                continue; // the main window takes no word lists
+            if (!onEditor && !path.endsWith(u".TXT"_s))
+                continue;
             dialogs.expectMessage(reason.arg(path) + u'\r', u"Dateifehler"_s);
             EXPECT_TRUE(dropFiles(window, window, {path}));
             EXPECT_EQ(catalogueQuestions() + choices() + counters(), before);

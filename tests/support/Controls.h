@@ -6,9 +6,6 @@
 #include <QString>
 #include <QWidget>
 
-#include <cstdio>
-#include <cstdlib>
-
 // A window's controls as a user or a tool finds them: a picture button by its tooltip, the
 // picture's only text; any other control by its object name. A control that is not there ends
 // the program at once, so that a renamed control cannot pass for a missing one.
@@ -16,21 +13,16 @@ template<typename Control>
 Control *control(const QWidget &window, const QString &objectName)
 {
     Control *found = window.findChild<Control *>(objectName);
-    if (!found) {
-        std::fprintf(stderr, "no %s \"%s\" in %s\n", Control::staticMetaObject.className(),
-                     qPrintable(objectName), qPrintable(window.objectName()));
-        std::abort();
-    }
+    if (!found)
+        qFatal("no %s \"%s\" in %s", Control::staticMetaObject.className(), qPrintable(objectName),
+               qPrintable(window.objectName()));
     return found;
 }
 
 inline PictureButton *button(const QWidget &window, const QString &toolTip)
 {
-    for (PictureButton *candidate : window.findChildren<PictureButton *>()) {
+    for (PictureButton *candidate : window.findChildren<PictureButton *>())
         if (candidate->toolTip() == toolTip)
             return candidate;
-    }
-    std::fprintf(stderr, "no button \"%s\" in %s\n", qPrintable(toolTip),
-                 qPrintable(window.objectName()));
-    std::abort();
+    qFatal("no button \"%s\" in %s", qPrintable(toolTip), qPrintable(window.objectName()));
 }

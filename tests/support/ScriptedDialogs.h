@@ -7,69 +7,73 @@
 #include <deque>
 
 // The boxes a test expects, in order, each with the answer it gives: a button, or a text typed
-// into an input box. A box that was not expected, or an expected one that never came, fails
-// the test.
+// into an input box or chosen in a save dialog ("" for a cancelled one). Each box is described
+// by its title, its prompt (or proposed path) and its kind: the style of a message box, "input"
+// and the proposed text, or "save" and the filter. A box that was not expected, or an expected
+// one that never came, fails the test.
 class ScriptedDialogs final : public Dialogs
 {
 public:
     ~ScriptedDialogs() override
     {
         EXPECT_TRUE(m_expected.empty())
-                << "never shown: " << m_expected.front().first.toStdString();
+                << "never shown: " << m_expected.front().shown.toStdString();
     }
 
     void expectMessage(const QString &prompt, const QString &title,
                        BoxStyles style = BoxStyle::OkOnly, BoxAnswer button = BoxAnswer::Ok)
     {
-        m_expected.push_back(
-                {describe(title, prompt, QString::number(style.toInt())), {button, {}}});
+        m_expected.push_back({describe(title, prompt, QString::number(style.toInt())), button, {}});
     }
     void expectInput(const QString &prompt, const QString &title, const QString &proposed,
                      const QString &typed)
     {
         m_expected.push_back(
-                {describe(title, prompt, u"input "_s + proposed), {BoxAnswer::Ok, typed}});
+                {describe(title, prompt, u"input "_s + proposed), BoxAnswer::Ok, typed});
     }
-    // `chosen` is "" for a cancelled dialog.
     void expectSaveFile(const QString &title, const QString &proposedPath, const QString &filter,
                         const QString &chosen)
     {
         m_expected.push_back(
-                {describe(title, proposedPath, u"save "_s + filter), {BoxAnswer::Ok, chosen}});
+                {describe(title, proposedPath, u"save "_s + filter), BoxAnswer::Ok, chosen});
     }
 
     BoxAnswer messageBox(const QString &prompt, BoxStyles style, const QString &title) override
     {
-        return take(describe(title, prompt, QString::number(style.toInt()))).first;
+        return take(describe(title, prompt, QString::number(style.toInt()))).button;
     }
     QString inputBox(const QString &prompt, const QString &title, const QString &proposed) override
     {
-        return take(describe(title, prompt, u"input "_s + proposed)).second;
+        return take(describe(title, prompt, u"input "_s + proposed)).text;
     }
     QString saveFileName(const QString &title, const QString &proposedPath,
                          const QString &filter) override
     {
-        return take(describe(title, proposedPath, u"save "_s + filter)).second;
+        return take(describe(title, proposedPath, u"save "_s + filter)).text;
     }
 
 private:
-    // The style of a message box, "input" and the proposed text of an input box, or "save" and
-    // the filter of a save dialog.
+    struct Box
+    {
+        QString shown;
+        BoxAnswer button = BoxAnswer::No;
+        QString text;
+    };
     static QString describe(const QString &title, const QString &prompt, const QString &kind)
     {
         return title + u" / "_s + prompt + u" / "_s + kind;
     }
-    std::pair<BoxAnswer, QString> take(const QString &shown)
+    Box take(const QString &shown)
     {
         if (m_expected.empty()) {
             ADD_FAILURE() << "unexpected box: " << shown.toStdString();
-            return {BoxAnswer::No, {}};
+            return {};
         }
-        const auto [expected, answer] = m_expected.front();
+        const Box expected = m_expected.front();
         m_expected.pop_front();
-        EXPECT_EQ(shown, expected);
-        return answer;
+        EXPECT_EQ(shown, expected.shown);
+        return expected;
     }
 
-    std::deque<std::pair<QString, std::pair<BoxAnswer, QString>>> m_expected;
+    std::deque<Box> m_expected;
 };

@@ -18,13 +18,11 @@ struct StandInSpeechScript
     bool holdsReading = false; // say() notes the reading, then waits while the gate is closed
 };
 
-// The controls, reached with QLibrary in the very library Qt loads as the engine.
-extern "C" {
+// The controls, in the library that is the engine, which gui_tests links.
 // Sets the script for the engines started from now on, forgets what was read, and closes the
 // gate if the script holds anything.
-Q_DECL_EXPORT void standInSpeechScript(const StandInSpeechScript *script);
+Q_DECL_EXPORT void standInSpeechScript(const StandInSpeechScript &script);
 // Closes or opens the gate.
 Q_DECL_EXPORT void standInSpeechHold(bool hold);
 // What the engines were asked to read, in order, each as "de_DE: text" with its locale.
-Q_DECL_EXPORT void standInSpeechReadings(QStringList *readings);
-}
+Q_DECL_EXPORT QStringList standInSpeechReadings();

@@ -34,12 +34,12 @@ StandInSpeechScript currentScript()
 
 } // namespace
 
-void standInSpeechScript(const StandInSpeechScript *script)
+void standInSpeechScript(const StandInSpeechScript &script)
 {
     const QMutexLocker lock(&stage.mutex);
-    stage.script = *script;
+    stage.script = script;
     stage.readings.clear();
-    stage.closed = script->holdsStart || script->holdsReading;
+    stage.closed = script.holdsStart || script.holdsReading;
 }
 
 void standInSpeechHold(bool hold)
@@ -49,10 +49,10 @@ void standInSpeechHold(bool hold)
     stage.opened.wakeAll();
 }
 
-void standInSpeechReadings(QStringList *readings)
+QStringList standInSpeechReadings()
 {
     const QMutexLocker lock(&stage.mutex);
-    *readings = stage.readings;
+    return stage.readings;
 }
 
 StandInSpeechEngine::StandInSpeechEngine(QObject *parent)
