@@ -45,40 +45,31 @@ protected:
     }
 };
 
-struct Unreadable
+// Without an engine, or without a German voice, nothing is read and one line on standard error
+// says so. An empty text does not start the engine; the first one does, behind a wait cursor.
+TEST_F(Speech, ReadsNothingWithoutAGermanVoiceAndSaysSoOnceOnTheFirstText)
 {
-    QString engine;
-    QList<QLocale> locales;
-    std::string reason;
-};
-
-class UnreadableSpeech : public Speech, public testing::WithParamInterface<Unreadable>
-{ };
-
-// An empty text does not start the engine; the first one does, behind a wait cursor.
-TEST_P(UnreadableSpeech, ReadsNothingAndSaysSoOnceOnTheFirstText)
-{
-    standInSpeechScript({.locales = GetParam().locales});
-    QtSpeechService speech(GetParam().engine);
-    testing::internal::CaptureStderr();
-    speech.say({}, german);
-    EXPECT_FALSE(waitCursorShown());
-    speech.say(u"Hund"_s, german);
-    speech.say(u"Katze"_s, german);
-    EXPECT_TRUE(waitCursorShown());
-    while (waitCursorShown())
-        QTest::qWait(5);
-    const std::string out = testing::internal::GetCapturedStderr();
-    const std::string line = "ZEL-Merkbold: Vorlesen ist nicht möglich: " + GetParam().reason;
-    EXPECT_NE(out.find(line), std::string::npos) << out;
-    EXPECT_EQ(out.find(line), out.rfind(line)) << out;
-    EXPECT_EQ(readings(), QStringList());
+    const std::tuple<QString, QList<QLocale>, std::string> engines[] = {
+            {u"keine-solche-sprachausgabe"_s, {}, "keine Sprachausgabe"},
+            {standIn, {british}, "keine deutsche Stimme gefunden"}};
+    for (const auto &[engine, locales, reason] : engines) {
+        standInSpeechScript({.locales = locales});
+        QtSpeechService speech(engine);
+        testing::internal::CaptureStderr();
+        speech.say({}, german);
+        EXPECT_FALSE(waitCursorShown());
+        speech.say(u"Hund"_s, german);
+        speech.say(u"Katze"_s, german);
+        EXPECT_TRUE(waitCursorShown());
+        while (waitCursorShown())
+            QTest::qWait(5);
+        const std::string out = testing::internal::GetCapturedStderr();
+        const std::string line = "ZEL-Merkbold: Vorlesen ist nicht möglich: " + reason;
+        EXPECT_NE(out.find(line), std::string::npos) << out;
+        EXPECT_EQ(out.find(line), out.rfind(line)) << out;
+        EXPECT_EQ(readings(), QStringList());
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-        , UnreadableSpeech,
-        testing::Values(Unreadable{u"keine-solche-sprachausgabe"_s, {}, "keine Sprachausgabe"},
-                        Unreadable{standIn, {british}, "keine deutsche Stimme gefunden"}));
 
 // The engine fails to start as speech-dispatcher's does when the desktop's language has no
 // voice, and reads all the same.
