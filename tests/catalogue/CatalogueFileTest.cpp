@@ -169,18 +169,19 @@ TEST(CatalogueFile, EveryWriteKeepsTheOldFileAndReportsADiskFault)
         {u"{dir}/FEHLT/{file}"_s, u"Den Ordner „{dir}/FEHLT“ gibt es nicht."_s, false},
         {u"{dir}/"_s + overLongName, u"Der Dateiname „"_s + overLongName + u"“ ist zu lang."_s, false}};
     // clang-format on
-    for (const auto &[fileName, write] : writers) {
+    for (const std::pair<QString, Write> &writer : writers) {
         for (const auto &[target, reason, fullDisk] : faults) {
-            SCOPED_TRACE((fileName + u' ' + target).toStdString());
+            SCOPED_TRACE((writer.first + u' ' + target).toStdString());
             QTemporaryDir dir;
             const auto fill = [&](QString text) {
-                return text.replace(u"{dir}"_s, dir.path()).replace(u"{file}"_s, fileName);
+                return text.replace(u"{dir}"_s, dir.path()).replace(u"{file}"_s, writer.first);
             };
             putFile(fill(u"{dir}/{file}"_s), "alte Frage\r\nalte Antwort\r\n");
             ASSERT_TRUE(QDir(dir.path()).mkpath(u"ORDNER/BLEIBT"_s));
             const QMap<QString, QByteArray> expected = snapshot(dir.path());
+            const QString path = fill(target);
             WriteResult written;
-            onAFullDisk([&] { written = write(fill(target)); }, fullDisk);
+            onAFullDisk([&] { written = writer.second(path); }, fullDisk);
             EXPECT_FALSE(written.ok);
             EXPECT_EQ(written.error, fill(reason));
             EXPECT_EQ(snapshot(dir.path()), expected) << "a file appeared, went or changed";
