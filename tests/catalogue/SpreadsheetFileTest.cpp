@@ -4,8 +4,6 @@
 
 #include "support/Files.h"
 
-#include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -42,26 +40,5 @@ INSTANTIATE_TEST_SUITE_P(Files, SpreadsheetReading, testing::Values(
     SpreadsheetCase{"Utf8BomBeforeAQuotedField", "\xEF\xBB\xBF\"K\xC3\xA4se;\";Stra\xC3\x9F" "e\r\n", {u"Käse;"_s}, {u"Straße"_s}}),
     [](const auto &info) { return std::string(info.param.name); });
 // clang-format on
-
-TEST(SpreadsheetFile, IsReadByPathAndKnownByItsName)
-{
-    QTemporaryDir dir;
-    putFile(dir.filePath(u"LISTE.CSV"_s), "Hund;dog\r\n");
-    EXPECT_EQ(readSpreadsheetFile(dir.filePath(u"LISTE.CSV"_s)).pairs.questions,
-              QStringList{u"Hund"_s});
-    const CatalogueReadResult missing = readSpreadsheetFile(dir.filePath(u"FEHLT.CSV"_s));
-    EXPECT_EQ(missing.outcome, ReadOutcome::Failed);
-    EXPECT_EQ(missing.error,
-              u"Die Datei „%1“ wurde nicht gefunden."_s.arg(dir.filePath(u"FEHLT.CSV"_s)));
-
-    putFile(dir.filePath(u"GROSS.CSV"_s), "");
-    ASSERT_TRUE(QFile::resize(dir.filePath(u"GROSS.CSV"_s), maxCatalogueBytes + 1)); // sparse
-    EXPECT_EQ(readSpreadsheetFile(dir.filePath(u"GROSS.CSV"_s)).error,
-              u"Die Datei „%1“ ist zu groß für eine Wortliste (mehr als 14 MiB)."_s.arg(
-                      dir.filePath(u"GROSS.CSV"_s)));
-
-    EXPECT_TRUE(isSpreadsheetFileName(u"LISTE.CSV") && isSpreadsheetFileName(u"liste.Tsv"));
-    EXPECT_FALSE(isSpreadsheetFileName(u"LISTE.TXT") || isSpreadsheetFileName(u"CSV.TXT"));
-}
 
 } // namespace

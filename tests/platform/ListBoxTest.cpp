@@ -1,16 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The list controls the windows are built from, on their own; the windows' journeys and the
-// soak drive the rest.
-#include "platform/DirListBox.h"
-#include "platform/Drives.h"
+// The sorted list box on its own; the windows' journeys and the soak drive the rest.
 #include "platform/ListBox.h"
 
 #include "support/Files.h"
-
-#include <QDir>
-#include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTest>
 
 namespace {
 
@@ -29,30 +21,6 @@ TEST(ListBox, SortedListsFollowGermanOrder)
     atOnce.addTexts(texts.mid(0, 3));
     atOnce.addTexts(texts.mid(3));
     EXPECT_EQ(atOnce.texts(), oneByOne.texts());
-}
-
-// A new folder, set from code or double-clicked, runs the change once, a click only marks it; a
-// drive whose last folder is gone is entered at its root.
-TEST(DirListBox, OpensAFolderOnADoubleClick)
-{
-    QTemporaryDir folder;
-    ASSERT_TRUE(QDir(folder.path()).mkpath(u"b/innen"_s) && QDir(folder.path()).mkpath(u"A"_s));
-    DirListBox folders;
-    QSignalSpy changes(&folders, &DirListBox::pathChanged);
-    EXPECT_TRUE(folders.setPath(folder.path()));
-    EXPECT_TRUE(folders.setPath(folder.path() + u"/"_s));
-    EXPECT_FALSE(folders.setPath(folder.filePath(u"gibt es nicht"_s)));
-    EXPECT_EQ(changes.count(), 1);
-    folders.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&folders));
-    const QPoint b = folders.visualItemRect(folders.currentItem()->child(1)).center();
-    QTest::mouseClick(folders.viewport(), Qt::LeftButton, {}, b);
-    EXPECT_EQ(changes.count(), 1);
-    QTest::mouseDClick(folders.viewport(), Qt::LeftButton, {}, b);
-    EXPECT_EQ(folders.path(), folder.filePath(u"b"_s));
-    ASSERT_TRUE(QDir(folder.filePath(u"b"_s)).removeRecursively());
-    EXPECT_TRUE(folders.enterDrive(driveOf(folder.path())));
-    EXPECT_EQ(folders.path(), driveOf(folder.path()));
 }
 
 } // namespace
