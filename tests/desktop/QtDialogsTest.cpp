@@ -5,8 +5,10 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QLineEdit>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -24,6 +26,21 @@ TEST(QtDialogs, EnterAnswersTheQuitBoxWithNo)
                                      BoxStyle::YesNo | BoxStyle::StopIcon | BoxStyle::NoIsDefault,
                                      u"ZEL-Merkbold"_s),
               BoxAnswer::No);
+}
+
+// A line break pasted into a file name reaches the program as a blank.
+TEST(QtDialogs, APastedLineBreakBecomesABlank)
+{
+    QTimer::singleShot(0, [] {
+        auto *box = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        auto *line = box->findChild<QLineEdit *>();
+        line->selectAll();
+        line->insert(u"Tiere\nNeu.TXT"_s); // as a paste does: through the validator
+        box->accept();
+    });
+    EXPECT_EQ(QtDialogs().inputBox(u"Namen der Datei:"_s, u"Datei speichern"_s, u"NEU.TXT"_s),
+              u"Tiere Neu.TXT"_s);
 }
 
 // The save dialog is Qt's own, in German, on the proposed name in its folder.
