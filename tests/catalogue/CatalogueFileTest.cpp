@@ -56,17 +56,14 @@ INSTANTIATE_TEST_SUITE_P(LinesAndRecords, CatalogueFormat, testing::Values(
     FormatCase{"LoneCrEndsALine", "Q1\rA1\rQ2\rA2\r", {u"Q1"_s, u"A1"_s, u"Q2"_s, u"A2"_s}, complete},
     FormatCase{"LfInsideALineIsText", "Q\n1\r\nA\n1\r\n", {u"Q\n1"_s, u"A\n1"_s}, complete, true},
     FormatCase{"CrBeforeCrLfIsAnEmptyLine", "Q1\r\r\nA1\r\n", {}, failed},
-    FormatCase{"BlanksAtBothEndsAreKept", " Q1\r\nA1 \r\n", {u" Q1"_s, u"A1 "_s}, complete},
     FormatCase{"LastLineWithoutLineEnd", "Q1\r\nA1", {u"Q1"_s, u"A1"_s}, complete},
     FormatCase{"RecordWithAnEmptyHalfIsSkipped", "Q1\r\n\r\n\r\nA2\r\nQ3\r\nA3\r\n", {u"Q3"_s, u"A3"_s}, complete},
-    FormatCase{"CommasQuotesAndTabsAreText", "\"Wer\", fragt\tdas?\r\n'ich',\"du\"\r\n", {u"\"Wer\", fragt\tdas?"_s, u"'ich',\"du\""_s}, complete},
     FormatCase{"NulBytesAreCharacters", QByteArray("Fr\0age\r\n\0\r\n", 11), {u"Fr\u0000age"_s, u"\u0000"_s}, complete}),
     [](const auto &info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(Encodings, CatalogueFormat, testing::Values(
     FormatCase{"Windows1252Umlauts", "K\xE4se\r\nStra\xDF" "e\r\n", {u"Käse"_s, u"Straße"_s}, complete},
     FormatCase{"Utf8WithoutBom", "K\xC3\xA4se\r\nStra\xC3\x9F" "e\r\n", {u"Käse"_s, u"Straße"_s}, complete},
-    FormatCase{"Utf8BomIsNotText", "\xEF\xBB\xBFQ1\r\nA1\r\n", {u"Q1"_s, u"A1"_s}, complete},
     FormatCase{"Utf8BomAloneIsAnEmptyFile", "\xEF\xBB\xBF", {}, complete},
     FormatCase{"Utf8WithBom", "\xEF\xBB\xBF\xC5\x81\xC3\xB3" "d\xC5\xBA\r\nStadt\r\n", {u"Łódź"_s, u"Stadt"_s}, complete},
     FormatCase{"OneInvalidSequenceMakesItWindows1252", "\xC3\xA4\r\n\xE4\r\n", {u"Ã¤"_s, u"ä"_s}, complete},

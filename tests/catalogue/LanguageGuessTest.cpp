@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The language of a catalogue side, as CLD2 tells it from word lists a teacher types.
-#include "catalogue/CatalogueFile.h"
 #include "catalogue/LanguageGuess.h"
 
 #include <gtest/gtest.h>
@@ -52,14 +51,6 @@ TEST(LanguageGuess, NamesTheLanguageOfAllTextsOfASide)
     // clang-format on
     for (const auto &[name, texts, locale] : sides)
         EXPECT_EQ(guessed(texts), locale) << name;
-}
-
-TEST(LanguageGuess, TellsTheSidesOfTheEnglishExample)
-{
-    const Catalogue catalogue =
-            readCatalogueFile(QStringLiteral(MERKBOLD_SOURCE_DIR "/examples/ENGLISCH.TXT")).pairs;
-    EXPECT_EQ(guessed(catalogue.questions), "de_DE");
-    EXPECT_EQ(guessed(catalogue.answers), "en_US");
 }
 
 } // namespace

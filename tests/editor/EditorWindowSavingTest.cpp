@@ -31,8 +31,8 @@ public:
 };
 
 // Refused entries leave the catalogue alone; a pasted line break becomes a blank; a
-// double-clicked pair fills both inputs; the choice list keeps the standard answers until the
-// next practice set, which loading the saved file builds.
+// double-clicked pair fills both inputs, even far beyond Qt's default length limit; the choice list
+// keeps the standard answers until the next practice set, which loading the saved file builds.
 TEST_F(Saving, ACatalogueTypedInSavedAndLoadedBackIsTheSame)
 {
     dialogs.expectMessage(u"Eine neue Datei anlegen?\r"_s, u"ZEL-Fragen"_s,
@@ -42,13 +42,14 @@ TEST_F(Saving, ACatalogueTypedInSavedAndLoadedBackIsTheSame)
     typePair(u"Wie heißt die Hauptstadt von Österreich?"_s, u"Wien"_s);
     input(u"Text1"_s)->insert(u"Größter\r\nPlanet?"_s);
     typePair(input(u"Text1"_s)->text(), u"Jupiter "_s);
-    typePair(u"Kuh"_s, u"muht"_s);
+    const QString longQuestion = u"Kuh"_s + QString(40000, u'?');
+    typePair(longQuestion, u"muht"_s);
     dialogs.expectMessage(u"Eintrag ist schon vorhanden!\r"_s, u"Doppelter Eintrag"_s);
     typePair(u"Kalb"_s, u"muht"_s);
     dialogs.expectMessage(u"Frage und Antwort ausfüllen!\r"_s, u"Dateifehler"_s);
     typePair(u"Kalb"_s, QString());
     clickRow(editorList(u"Liste2"_s), 2, true);
-    EXPECT_EQ(input(u"Text1"_s)->text(), u"Kuh"_s);
+    EXPECT_EQ(input(u"Text1"_s)->text(), longQuestion);
     click(button(editor(), u"Zeile löschen"_s));
 
     expectName(QString(), u"RUNDE.TXT"_s);
