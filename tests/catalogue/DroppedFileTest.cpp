@@ -16,30 +16,27 @@ TEST(DroppedFile, IsOneLocalCatalogueOrWordList)
 {
     QTemporaryDir folder;
     ASSERT_TRUE(QDir(folder.path()).mkdir(u"ORDNER.TXT"_s));
-    const struct
-    {
-        QStringList names;
-        DroppedFileKind kind;
-    } drags[] = {{{u"Fragen.TXT"_s}, DroppedFileKind::Catalogue},
-                 {{u"tiere.txt"_s}, DroppedFileKind::Catalogue},
-                 {{u"Liste.csv"_s}, DroppedFileKind::Spreadsheet},
-                 {{u"Wörter.TSV"_s}, DroppedFileKind::Spreadsheet},
-                 {{u"Handbuch.PDF"_s}, DroppedFileKind::Refused},
-                 {{u"Fragen.txt.pdf"_s}, DroppedFileKind::Refused},
-                 {{u"ORDNER.TXT"_s}, DroppedFileKind::Refused},
-                 {{u"A.TXT"_s, u"B.TXT"_s}, DroppedFileKind::Refused},
-                 {{}, DroppedFileKind::Refused},
-                 {{u"https://example.org/A.TXT"_s}, DroppedFileKind::Refused},
-                 {{u"file:///tmp/"_s}, DroppedFileKind::Refused}};
-    for (const auto &drag : drags) {
+    const std::pair<QStringList, DroppedFileKind> drags[] = {
+            {{u"Fragen.TXT"_s}, DroppedFileKind::Catalogue},
+            {{u"tiere.txt"_s}, DroppedFileKind::Catalogue},
+            {{u"Liste.csv"_s}, DroppedFileKind::Spreadsheet},
+            {{u"Wörter.TSV"_s}, DroppedFileKind::Spreadsheet},
+            {{u"Handbuch.PDF"_s}, DroppedFileKind::Refused},
+            {{u"Fragen.txt.pdf"_s}, DroppedFileKind::Refused},
+            {{u"ORDNER.TXT"_s}, DroppedFileKind::Refused},
+            {{u"A.TXT"_s, u"B.TXT"_s}, DroppedFileKind::Refused},
+            {{}, DroppedFileKind::Refused},
+            {{u"https://example.org/A.TXT"_s}, DroppedFileKind::Refused},
+            {{u"file:///tmp/"_s}, DroppedFileKind::Refused}};
+    for (const auto &[names, kind] : drags) {
         QList<QUrl> urls;
-        for (const QString &name : drag.names)
+        for (const QString &name : names)
             urls << (name.contains(u"://"_s) ? QUrl(name)
                                              : QUrl::fromLocalFile(folder.filePath(name)));
         const DroppedFile file = droppedFile(urls);
-        const bool taken = drag.kind != DroppedFileKind::Refused;
-        EXPECT_EQ(file.kind, drag.kind) << drag.names.join(u' ').toStdString();
-        EXPECT_EQ(file.name, taken ? drag.names.front() : QString());
+        const bool taken = kind != DroppedFileKind::Refused;
+        EXPECT_EQ(file.kind, kind) << names.join(u' ').toStdString();
+        EXPECT_EQ(file.name, taken ? names.front() : QString());
         EXPECT_EQ(file.path, taken ? folder.filePath(file.name) : QString());
     }
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "StandInSpeechEngine.h"
+
 #include <QObject>
 #include <QTextToSpeechPlugin>
 
@@ -12,6 +14,9 @@ class StandInSpeechPlugin final : public QObject, public QTextToSpeechPlugin
     Q_INTERFACES(QTextToSpeechPlugin)
 
 public:
-    QTextToSpeechEngine *createTextToSpeechEngine(const QVariantMap &parameters, QObject *parent,
-                                                  QString *errorString) const override;
+    QTextToSpeechEngine *createTextToSpeechEngine(const QVariantMap &, QObject *parent,
+                                                  QString *) const override
+    {
+        return new StandInSpeechEngine(parent);
+    }
 };
