@@ -4,14 +4,12 @@
 
 namespace {
 
-constexpr BoxStyles asking = BoxStyle::YesNo | BoxStyle::StopIcon | BoxStyle::NoIsDefault;
-
 // prompt, title, style, button
 using Box = std::tuple<const char16_t *, const char16_t *, BoxStyles, BoxAnswer>;
-const Box front{u"Fragen für Vorderseite drucken?\r", u"Drucken", asking, BoxAnswer::Yes};
+const Box front{u"Fragen für Vorderseite drucken?\r", u"Drucken", stopBox, BoxAnswer::Yes};
 const Box frontPrinted{u"Die Fragen werden gedruckt.\r", u"Drucken ...", BoxStyle::OkOnly,
                        BoxAnswer::Ok};
-const Box back{u"Antworten für Rückseite drucken?\r", u"Drucken", asking, BoxAnswer::Yes};
+const Box back{u"Antworten für Rückseite drucken?\r", u"Drucken", stopBox, BoxAnswer::Yes};
 const Box backPrinted{u"Die Antworten werden gedruckt.\r", u"Drucken ...", BoxStyle::OkOnly,
                       BoxAnswer::Ok};
 
@@ -35,8 +33,8 @@ TEST_F(Cards, PrintingAsksBeforeEachSideAndTellsWhatHappened)
     const std::tuple<const char *, int, QList<PrintOutcome>, std::vector<Box>, qsizetype> cases[] = {
         {"Permission0Locks", 0, {}, {{u"Druckfunktion wurde gesperrt.\r", u"Datei drucken", BoxStyle::OkOnly, BoxAnswer::Ok}}, 0},
         {"Permission2", 2, {}, {front, frontPrinted, back, backPrinted}, 2},
-        {"NoAtTheBack", 1, {}, {front, frontPrinted, {std::get<0>(back), u"Drucken", asking, BoxAnswer::No}}, 1},
-        {"NoPrinterNoPdf", 1, {PrintOutcome::NoPrinter}, {front, {u"Es ist kein Drucker eingerichtet.\rSollen die Seiten als PDF-Datei gespeichert werden?\r", u"Drucken", BoxStyle::YesNo | BoxStyle::QuestionIcon | BoxStyle::NoIsDefault, BoxAnswer::No}}, 1},
+        {"NoAtTheBack", 1, {}, {front, frontPrinted, {std::get<0>(back), u"Drucken", stopBox, BoxAnswer::No}}, 1},
+        {"NoPrinterNoPdf", 1, {PrintOutcome::NoPrinter}, {front, {u"Es ist kein Drucker eingerichtet.\rSollen die Seiten als PDF-Datei gespeichert werden?\r", u"Drucken", questionBox, BoxAnswer::No}}, 1},
         {"BackRefused", 1, {PrintOutcome::Done, PrintOutcome::Refused}, {front, frontPrinted, back, {u"Der Drucker hat den Druckauftrag abgelehnt.\r", u"Drucken", BoxStyle::WarningIcon, BoxAnswer::Ok}}, 2}};
     // clang-format on
     runStartupTimer(); // no settings file: printing is locked until allowed

@@ -126,9 +126,7 @@ TEST_F(Quiz, QuittingAsksFirstAndEndsOnlyOnYes)
                                           [this] { main().close(); }};
     for (const auto &quit : ways) {
         for (BoxAnswer button : {BoxAnswer::No, BoxAnswer::Yes}) {
-            dialogs.expectMessage(u"Das Programm beenden?\r"_s, u"ZEL-Merkbold"_s,
-                                  BoxStyle::YesNo | BoxStyle::StopIcon | BoxStyle::NoIsDefault,
-                                  button);
+            dialogs.expectMessage(u"Das Programm beenden?\r"_s, u"ZEL-Merkbold"_s, stopBox, button);
             quit();
             EXPECT_TRUE(button == BoxAnswer::Yes || main().isVisible());
         }

@@ -35,9 +35,7 @@ TEST_F(Editing, EveryChangeOfTheListsIsUndoneAndRedone)
             {"Neue Datei",
              [this] {
                  dialogs.expectMessage(u"Eine neue Datei anlegen?\r"_s, u"ZEL-Fragen"_s,
-                                       BoxStyle::YesNo | BoxStyle::QuestionIcon
-                                               | BoxStyle::NoIsDefault,
-                                       BoxAnswer::Yes);
+                                       questionBox, BoxAnswer::Yes);
                  click(button(editor(), u"Neue Datei"_s));
              }},
             {"Laden", [this] {

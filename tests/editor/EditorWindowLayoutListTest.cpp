@@ -7,6 +7,7 @@ using LayoutList = ProgramFixture;
 
 // "Drucken ..." and "Ablage ..." open the list in their mode (yellow or red) and the other
 // button closes it; a double-click puts out that layout, and the print lock does not apply.
+// Without a printer both jobs of the block layout go into one file proposed as LISTE.PDF.
 // The list is filled when the editor is shown, even by a window manager that does not
 // activate it.
 TEST_F(LayoutList, PrintsAndCopiesTheLayoutDoubleClicked)
@@ -27,9 +28,18 @@ TEST_F(LayoutList, PrintsAndCopiesTheLayoutDoubleClicked)
     EXPECT_EQ(clipboard.calls.last(),
               u"set:Frage 1\r\nFrage 2\r\n\r\nAntwort 1\r\nAntwort 2\r\n"_s);
     click(button(editor(), u"Drucken ..."_s));
+    printer.outcomes = {PrintOutcome::NoPrinter};
+    dialogs.expectMessage(
+            u"Es ist kein Drucker eingerichtet.\rSollen die Seiten als PDF-Datei gespeichert werden?\r"_s,
+            u"Drucken"_s, questionBox, BoxAnswer::Yes);
+    dialogs.expectSaveFile(u"Als PDF-Datei speichern"_s,
+                           QDir::current().absoluteFilePath(u"LISTE.PDF"_s),
+                           u"PDF-Dateien (*.pdf *.PDF)"_s, u"/ablage/liste.pdf"_s);
     dialogs.expectMessage(u"Daten werden gedruckt ..."_s, u"Drucken"_s);
-    clickRow(list, 0, true);
-    EXPECT_EQ(printer.jobs.size(), 1);
+    clickRow(list, 3, true);
+    ASSERT_EQ(printer.pdfFiles.size(), 1);
+    EXPECT_EQ(printer.pdfFiles[0].path, u"/ablage/liste.pdf"_s);
+    EXPECT_EQ(printer.pdfFiles[0].runs.value(0).jobs.size(), 2);
 }
 
 } // namespace

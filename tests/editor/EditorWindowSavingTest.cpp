@@ -35,8 +35,7 @@ public:
 // keeps the standard answers until the next practice set, which loading the saved file builds.
 TEST_F(Saving, ACatalogueTypedInSavedAndLoadedBackIsTheSame)
 {
-    dialogs.expectMessage(u"Eine neue Datei anlegen?\r"_s, u"ZEL-Fragen"_s,
-                          BoxStyle::YesNo | BoxStyle::QuestionIcon | BoxStyle::NoIsDefault,
+    dialogs.expectMessage(u"Eine neue Datei anlegen?\r"_s, u"ZEL-Fragen"_s, questionBox,
                           BoxAnswer::Yes);
     click(button(editor(), u"Neue Datei"_s));
     typePair(u"Wie heißt die Hauptstadt von Österreich?"_s, u"Wien"_s);
@@ -106,8 +105,7 @@ TEST_F(Saving, ASaveAfterPracticeAsksBeforeTheFileLosesTheUsedUpPairs)
         expectName(u"tiere.txt"_s, u"tiere.txt"_s);
         if (!question.isEmpty())
             dialogs.expectMessage(question + u"\rTrotzdem speichern?\r"_s, u"Datei speichern"_s,
-                                  BoxStyle::YesNo | BoxStyle::QuestionIcon | BoxStyle::NoIsDefault,
-                                  pressed);
+                                  questionBox, pressed);
         if (pressed == BoxAnswer::Yes)
             dialogs.expectMessage(u"Die Datei tiere.txt wurde gespeichert.\r"_s,
                                   u"Datei sichern"_s);

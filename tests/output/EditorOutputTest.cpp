@@ -5,8 +5,6 @@
 #include "support/Doubles.h"
 #include "support/ScriptedDialogs.h"
 
-#include <QDir>
-
 namespace {
 
 const QString q0 = u"Wie heißt die Hauptstadt von Österreich?"_s, q1 = u"Was ist 3 + 4?"_s;
@@ -60,29 +58,5 @@ INSTANTIATE_TEST_SUITE_P(Layouts, EditorOutputLayouts, ::testing::Values(
     LayoutCase{"EmptyCatalogueBlock", 3, {}, {}, {{}, {}}, u"\r\n"_s}),
     [](const auto &info) { return std::string(info.param.name); });
 // clang-format on
-
-// Both jobs of the block layout go into one file proposed as LISTE.PDF; the closing message
-// follows the written file.
-TEST(EditorOutput, WithoutAPrinterTheBlockLayoutGoesIntoOnePdfFile)
-{
-    ScriptedDialogs dialogs;
-    RecordingPrinter printer;
-    RecordingClipboard clipboard;
-    printer.outcomes = {PrintOutcome::NoPrinter};
-    dialogs.expectMessage(
-            u"Es ist kein Drucker eingerichtet.\rSollen die Seiten als PDF-Datei gespeichert werden?\r"_s,
-            u"Drucken"_s, BoxStyle::YesNo | BoxStyle::QuestionIcon | BoxStyle::NoIsDefault,
-            BoxAnswer::Yes);
-    dialogs.expectSaveFile(u"Als PDF-Datei speichern"_s,
-                           QDir::current().absoluteFilePath(u"LISTE.PDF"_s),
-                           u"PDF-Dateien (*.pdf *.PDF)"_s, u"/ablage/liste.pdf"_s);
-    dialogs.expectMessage(u"Daten werden gedruckt ..."_s, u"Drucken"_s);
-    produceEditorOutput(EditorLayout::Block, OutputMode::Print, {u"Frage"_s}, {u"Antwort"_s},
-                        {dialogs, printer, clipboard});
-    ASSERT_EQ(printer.pdfFiles.size(), 1);
-    EXPECT_EQ(printer.pdfFiles[0].path, u"/ablage/liste.pdf"_s);
-    const PrintJob question{{u"Frage"_s, true}}, answer{{u"Antwort"_s, true}};
-    EXPECT_EQ(printer.pdfFiles[0].runs, (QList<PrintRun>{{{u"Arial"_s, 16}, {question, answer}}}));
-}
 
 } // namespace

@@ -59,9 +59,7 @@ protected:
     {
         dialogs.expectMessage(u"Es ist kein Drucker eingerichtet.\rSollen die Seiten als "
                               u"PDF-Datei gespeichert werden?\r"_s,
-                              u"Drucken"_s,
-                              BoxStyle::YesNo | BoxStyle::QuestionIcon | BoxStyle::NoIsDefault,
-                              button);
+                              u"Drucken"_s, questionBox, button);
         if (button == BoxAnswer::Yes)
             dialogs.expectSaveFile(u"Als PDF-Datei speichern"_s, cards,
                                    u"PDF-Dateien (*.pdf *.PDF)"_s, chosen);

@@ -6,6 +6,10 @@
 
 #include <deque>
 
+// The two kinds of Yes/No box the program asks with, No the default in both.
+constexpr BoxStyles questionBox = BoxStyle::YesNo | BoxStyle::QuestionIcon | BoxStyle::NoIsDefault;
+constexpr BoxStyles stopBox = BoxStyle::YesNo | BoxStyle::StopIcon | BoxStyle::NoIsDefault;
+
 // The boxes a test expects, in order, each with the answer it gives: a button, or a text typed
 // into an input box or chosen in a save dialog ("" for a cancelled one). Each box is described
 // by its title, its prompt (or proposed path) and its kind: the style of a message box, "input"
