@@ -64,13 +64,10 @@ TEST_F(FileBrowser, LoadsWhatTheReaderMakesOfAListedFile)
     using Change = void (*)(const QString &path);
     // clang-format off
     const std::tuple<const char *, Change, const char16_t *> cases[] = {
-        {"EveryRecordHalfEmpty", [](const QString &path) { putFile(path, "F1\r\n\r\n\r\nA2\r\n"); }, nullptr},
         {"EndingInsideARecord", [](const QString &path) { putFile(path, "F1\r\nA1\r\nF2\r\n"); }, nullptr},
         {"Deleted", [](const QString &) {}, u"Die Datei „%1“ wurde nicht gefunden."},
         {"ReplacedByAFolder", [](const QString &path) { QDir().mkdir(path); }, u"„%1“ ist ein Ordner und keine Datei."},
-        {"ReplacedByAFifo", [](const QString &path) { makeFifo(path); }, u"„%1“ ist keine gewöhnliche Datei."},
-        {"ReplacedByAFileOver14MiB", [](const QString &path) { putFile(path, ""); QFile::resize(path, maxCatalogueBytes + 1); },
-         u"Die Datei „%1“ ist zu groß für einen Fragenkatalog (mehr als 14 MiB)."}};
+        {"ReplacedByAFifo", [](const QString &path) { makeFifo(path); }, u"„%1“ ist keine gewöhnliche Datei."}};
     // clang-format on
     const QString path = catalogues.filePath(u"FEIND.TXT"_s);
     for (const auto &[name, change, reason] : cases) {

@@ -21,7 +21,6 @@ TEST(DroppedFile, IsOneLocalCatalogueOrWordList)
             {{u"tiere.txt"_s}, DroppedFileKind::Catalogue},
             {{u"Liste.csv"_s}, DroppedFileKind::Spreadsheet},
             {{u"Wörter.TSV"_s}, DroppedFileKind::Spreadsheet},
-            {{u"Handbuch.PDF"_s}, DroppedFileKind::Refused},
             {{u"Fragen.txt.pdf"_s}, DroppedFileKind::Refused},
             {{u"ORDNER.TXT"_s}, DroppedFileKind::Refused},
             {{u"A.TXT"_s, u"B.TXT"_s}, DroppedFileKind::Refused},
