@@ -124,30 +124,4 @@ TEST_F(FileBrowser, OnlyRegularFilesAreOfferedAndTheDriveListFollowsTheDrive)
     EXPECT_EQ(drives->currentData().toString(), catalogues.path()); // the chosen drive stays
 }
 
-// Tab walks every control of both windows, the lists of both file panels and the editor's
-// lists included, and changes nothing: a load would show its count box, which the scripted
-// boxes would refuse.
-TEST_F(FileBrowser, TheFocusWalkingThroughBothWindowsChangesNothing)
-{
-    putFile(catalogues.filePath(u"EINS.TXT"_s), "Frage\r\nAntwort\r\n");
-    files()->setPath(catalogues.path());
-    control<FileListBox>(editor(), u"Datei1"_s)->setPath(catalogues.path());
-    control<FileListBox>(editor(), u"Datei1"_s)->setCurrentRow(-1);
-    control<CheckBox>(editor(), u"Kontroll2"_s)->setValue(0);
-    click(button(main(), u"Dateimenü"_s));
-    const QStringList before = counters() + catalogueQuestions();
-    for (QWidget *window : {static_cast<QWidget *>(&main()), static_cast<QWidget *>(&editor())}) {
-        window->show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-        QSet<QWidget *> visited;
-        while (!visited.contains(QApplication::focusWidget())) {
-            visited << QApplication::focusWidget();
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        }
-        EXPECT_TRUE(visited.contains(window == &main() ? files() : &editorList(u"Liste1"_s)));
-    }
-    EXPECT_EQ(counters() + catalogueQuestions(), before);
-}
-
 } // namespace

@@ -8,15 +8,14 @@
 
 namespace {
 
-const QString firstQuestion = u"Wie viele Windstärken gibt es?"_s;
-
 class Quiz : public ProgramFixture
 {
 public:
     // The state at start-up, and again after the whole catalogue was answered.
     void expectTheStandardQuizFromItsStart()
     {
-        EXPECT_EQ(question() + u" / "_s + answer(), firstQuestion + u" / Als Orkan."_s);
+        EXPECT_EQ(question() + u" / "_s + answer(),
+                  u"Wie viele Windstärken gibt es? / Als Orkan."_s);
         EXPECT_EQ(counters(), (QStringList{u"0"_s, u"9"_s, u"0"_s, u"0"_s, u"0"_s}));
         EXPECT_DOUBLE_EQ(quiz().progress(), 0);
     }

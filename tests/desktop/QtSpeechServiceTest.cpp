@@ -36,11 +36,10 @@ protected:
     {
         QCoreApplication::addLibraryPath(QStringLiteral(STAND_IN_SPEECH_PLUGINS));
     }
-    static QStringList readings() { return standInSpeechReadings(); }
     // Runs the window's event loop meanwhile.
     static void readUntil(qsizetype count)
     {
-        while (readings().size() < count)
+        while (standInSpeechReadings().size() < count)
             QTest::qWait(5);
     }
 };
@@ -67,7 +66,7 @@ TEST_F(Speech, ReadsNothingWithoutAGermanVoiceAndSaysSoOnceOnTheFirstText)
         const std::string line = "ZEL-Merkbold: Vorlesen ist nicht möglich: " + reason;
         EXPECT_NE(out.find(line), std::string::npos) << out;
         EXPECT_EQ(out.find(line), out.rfind(line)) << out;
-        EXPECT_EQ(readings(), QStringList());
+        EXPECT_EQ(standInSpeechReadings(), QStringList());
     }
 }
 
@@ -88,7 +87,8 @@ TEST_F(Speech, ReadsWithTheLanguagesVoiceElseGermanAndOnlyWhatTheDisplayShows)
     for (qsizetype count = 0; const auto &[text, language, read] : cases) {
         speech.say(text, language);
         readUntil(++count);
-        EXPECT_TRUE(readings().last() == read) << readings().last().left(16).toStdString();
+        EXPECT_TRUE(standInSpeechReadings().last() == read)
+                << standInSpeechReadings().last().left(16).toStdString();
     }
 }
 
@@ -105,7 +105,7 @@ TEST_F(Speech, AStuckEngineNeitherHoldsTheWindowNorTheEndOfTheProgram)
     QTest::qWait(20);
     standInSpeechHold(false);
     readUntil(2);
-    EXPECT_EQ(readings(), (QStringList{u"de_DE: eins"_s, u"de_DE: drei"_s}));
+    EXPECT_EQ(standInSpeechReadings(), (QStringList{u"de_DE: eins"_s, u"de_DE: drei"_s}));
     standInSpeechHold(true);
     speech->say(u"vier"_s, german);
     readUntil(3);

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The sorted list box on its own; the windows' journeys and the soak drive the rest.
+// The list box on its own; the windows' journeys and the soak drive the rest.
 #include "platform/ListBox.h"
 
 #include "support/Files.h"
+
+#include <QApplication>
+#include <QTest>
 
 namespace {
 
@@ -21,6 +24,23 @@ TEST(ListBox, SortedListsFollowGermanOrder)
     atOnce.addTexts(texts.mid(0, 3));
     atOnce.addTexts(texts.mid(3));
     EXPECT_EQ(atOnce.texts(), oneByOne.texts());
+}
+
+// The keyboard focus arriving by Tab selects no row, which Qt's own view would do, so that a
+// file list does not load its first file; an arrow key in the list selects, as a click does.
+TEST(ListBox, TheFocusArrivingSelectsNothing)
+{
+    ListBox list(ListBox::Order::AsAdded);
+    list.addTexts({u"eins"_s, u"zwei"_s});
+    list.show();
+    int clicks = 0;
+    QObject::connect(&list, &ListBox::rowClicked, [&] { ++clicks; });
+    QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(&list, &focus);
+    EXPECT_EQ(list.currentRow(), -1);
+    QTest::keyClick(&list, Qt::Key_Down);
+    EXPECT_EQ(list.currentRow(), 0);
+    EXPECT_EQ(clicks, 1);
 }
 
 } // namespace
