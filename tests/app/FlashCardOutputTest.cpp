@@ -5,12 +5,12 @@
 namespace {
 
 // prompt, title, style, button
-using Box = std::tuple<const char16_t *, const char16_t *, BoxStyles, BoxAnswer>;
-const Box front{u"Fragen für Vorderseite drucken?\r", u"Drucken", stopBox, BoxAnswer::Yes};
-const Box frontPrinted{u"Die Fragen werden gedruckt.\r", u"Drucken ...", BoxStyle::OkOnly,
+using Box = std::tuple<QString, QString, BoxStyles, BoxAnswer>;
+const Box front{u"Fragen für Vorderseite drucken?\r"_s, u"Drucken"_s, stopBox, BoxAnswer::Yes};
+const Box frontPrinted{u"Die Fragen werden gedruckt.\r"_s, u"Drucken ..."_s, BoxStyle::OkOnly,
                        BoxAnswer::Ok};
-const Box back{u"Antworten für Rückseite drucken?\r", u"Drucken", stopBox, BoxAnswer::Yes};
-const Box backPrinted{u"Die Antworten werden gedruckt.\r", u"Drucken ...", BoxStyle::OkOnly,
+const Box back{u"Antworten für Rückseite drucken?\r"_s, u"Drucken"_s, stopBox, BoxAnswer::Yes};
+const Box backPrinted{u"Die Antworten werden gedruckt.\r"_s, u"Drucken ..."_s, BoxStyle::OkOnly,
                       BoxAnswer::Ok};
 
 class Cards : public ProgramFixture
@@ -19,8 +19,7 @@ public:
     void printCards(const std::vector<Box> &boxes)
     {
         for (const auto &[prompt, title, style, button] : boxes)
-            dialogs.expectMessage(QString::fromUtf16(prompt), QString::fromUtf16(title), style,
-                                  button);
+            dialogs.expectMessage(prompt, title, style, button);
         click(button(main(), u"Drucken"_s));
     }
 };
@@ -31,11 +30,11 @@ TEST_F(Cards, PrintingAsksBeforeEachSideAndTellsWhatHappened)
 {
     // clang-format off
     const std::tuple<const char *, int, QList<PrintOutcome>, std::vector<Box>, qsizetype> cases[] = {
-        {"Permission0Locks", 0, {}, {{u"Druckfunktion wurde gesperrt.\r", u"Datei drucken", BoxStyle::OkOnly, BoxAnswer::Ok}}, 0},
+        {"Permission0Locks", 0, {}, {{u"Druckfunktion wurde gesperrt.\r"_s, u"Datei drucken"_s, BoxStyle::OkOnly, BoxAnswer::Ok}}, 0},
         {"Permission2", 2, {}, {front, frontPrinted, back, backPrinted}, 2},
-        {"NoAtTheBack", 1, {}, {front, frontPrinted, {std::get<0>(back), u"Drucken", stopBox, BoxAnswer::No}}, 1},
-        {"NoPrinterNoPdf", 1, {PrintOutcome::NoPrinter}, {front, {u"Es ist kein Drucker eingerichtet.\rSollen die Seiten als PDF-Datei gespeichert werden?\r", u"Drucken", questionBox, BoxAnswer::No}}, 1},
-        {"BackRefused", 1, {PrintOutcome::Done, PrintOutcome::Refused}, {front, frontPrinted, back, {u"Der Drucker hat den Druckauftrag abgelehnt.\r", u"Drucken", BoxStyle::WarningIcon, BoxAnswer::Ok}}, 2}};
+        {"NoAtTheBack", 1, {}, {front, frontPrinted, {std::get<0>(back), u"Drucken"_s, stopBox, BoxAnswer::No}}, 1},
+        {"NoPrinterNoPdf", 1, {PrintOutcome::NoPrinter}, {front, {u"Es ist kein Drucker eingerichtet.\rSollen die Seiten als PDF-Datei gespeichert werden?\r"_s, u"Drucken"_s, questionBox, BoxAnswer::No}}, 1},
+        {"BackRefused", 1, {PrintOutcome::Done, PrintOutcome::Refused}, {front, frontPrinted, back, {u"Der Drucker hat den Druckauftrag abgelehnt.\r"_s, u"Drucken"_s, BoxStyle::WarningIcon, BoxAnswer::Ok}}, 2}};
     // clang-format on
     runStartupTimer(); // no settings file: printing is locked until allowed
     for (const auto &[name, permission, outcomes, boxes, jobs] : cases) {

@@ -29,12 +29,8 @@ TEST_F(LayoutList, PrintsAndCopiesTheLayoutDoubleClicked)
               u"set:Frage 1\r\nFrage 2\r\n\r\nAntwort 1\r\nAntwort 2\r\n"_s);
     click(button(editor(), u"Drucken ..."_s));
     printer.outcomes = {PrintOutcome::NoPrinter};
-    dialogs.expectMessage(
-            u"Es ist kein Drucker eingerichtet.\rSollen die Seiten als PDF-Datei gespeichert werden?\r"_s,
-            u"Drucken"_s, questionBox, BoxAnswer::Yes);
-    dialogs.expectSaveFile(u"Als PDF-Datei speichern"_s,
-                           QDir::current().absoluteFilePath(u"LISTE.PDF"_s),
-                           u"PDF-Dateien (*.pdf *.PDF)"_s, u"/ablage/liste.pdf"_s);
+    dialogs.expectPdfOffer(BoxAnswer::Yes, QDir::current().absoluteFilePath(u"LISTE.PDF"_s),
+                           u"/ablage/liste.pdf"_s);
     dialogs.expectMessage(u"Daten werden gedruckt ..."_s, u"Drucken"_s);
     clickRow(list, 3, true);
     ASSERT_EQ(printer.pdfFiles.size(), 1);

@@ -55,15 +55,6 @@ protected:
         QDir::setCurrent(dir.path());
         putFile(cards, "alte Datei");
     }
-    void expectOffer(BoxAnswer button, const QString &chosen)
-    {
-        dialogs.expectMessage(u"Es ist kein Drucker eingerichtet.\rSollen die Seiten als "
-                              u"PDF-Datei gespeichert werden?\r"_s,
-                              u"Drucken"_s, questionBox, button);
-        if (button == BoxAnswer::Yes)
-            dialogs.expectSaveFile(u"Als PDF-Datei speichern"_s, cards,
-                                   u"PDF-Dateien (*.pdf *.PDF)"_s, chosen);
-    }
     bool printFront() { return session.print(flashCardFont, {flashCardJob(questions, 2)}); }
 
     QTemporaryDir dir;
@@ -79,7 +70,7 @@ protected:
 // The long line ends at the margin; a printer's own border of 5 mm cuts off no letter.
 TEST_F(PdfOffer, YesPutsTheFrontAndThenTheBackIntoOneFileAskingOnce)
 {
-    expectOffer(BoxAnswer::Yes, cards);
+    dialogs.expectPdfOffer(BoxAnswer::Yes, cards, cards);
     ASSERT_TRUE(printFront());
     const QStringList front = pdfLines(cards);
     ASSERT_EQ(front.size(), 2);
@@ -100,7 +91,7 @@ TEST_F(PdfOffer, NoACancelledDialogOrAFileThatCannotBeWrittenEndTheCommand)
             {BoxAnswer::No, {}}, {BoxAnswer::Yes, {}}, {BoxAnswer::Yes, cards}};
     for (const auto &[button, chosen] : cases) {
         PrintSession command(dialogs, printer, u"KARTEN.PDF"_s);
-        expectOffer(button, chosen);
+        dialogs.expectPdfOffer(button, cards, chosen);
         if (!chosen.isEmpty())
             dialogs.expectMessage(
                     u"Die PDF-Datei wurde nicht gespeichert.\rDie Datei „%1“ konnte nicht vollständig geschrieben werden. Der Datenträger ist voll.\r"_s

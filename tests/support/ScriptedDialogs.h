@@ -42,6 +42,19 @@ public:
                 {describe(title, proposedPath, u"save "_s + filter), BoxAnswer::Ok, chosen});
     }
 
+    // Where there is no printer: the offer of a PDF file, and on Yes the save dialog, proposing
+    // `proposedPath`, answered with `chosen`.
+    void expectPdfOffer(BoxAnswer button, const QString &proposedPath = {},
+                        const QString &chosen = {})
+    {
+        expectMessage(u"Es ist kein Drucker eingerichtet.\rSollen die Seiten als PDF-Datei "
+                      u"gespeichert werden?\r"_s,
+                      u"Drucken"_s, questionBox, button);
+        if (button == BoxAnswer::Yes)
+            expectSaveFile(u"Als PDF-Datei speichern"_s, proposedPath,
+                           u"PDF-Dateien (*.pdf *.PDF)"_s, chosen);
+    }
+
     BoxAnswer messageBox(const QString &prompt, BoxStyles style, const QString &title) override
     {
         return take(describe(title, prompt, QString::number(style.toInt()))).button;
