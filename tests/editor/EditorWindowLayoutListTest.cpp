@@ -35,7 +35,10 @@ TEST_F(LayoutList, PrintsAndCopiesTheLayoutDoubleClicked)
     clickRow(list, 3, true);
     ASSERT_EQ(printer.pdfFiles.size(), 1);
     EXPECT_EQ(printer.pdfFiles[0].path, u"/ablage/liste.pdf"_s);
-    EXPECT_EQ(printer.pdfFiles[0].runs.value(0).jobs.size(), 2);
+    const PrintJob questions{{u"Frage 1"_s, true}, {u"Frage 2"_s, true}},
+            answers{{u"Antwort 1"_s, true}, {u"Antwort 2"_s, true}};
+    EXPECT_EQ(printer.pdfFiles[0].runs,
+              (QList<PrintRun>{{{u"Arial"_s, 16}, {questions, answers}}}));
 }
 
 } // namespace
