@@ -44,8 +44,7 @@ public:
 
     // Where there is no printer: the offer of a PDF file, and on Yes the save dialog, proposing
     // `proposedPath`, answered with `chosen`.
-    void expectPdfOffer(BoxAnswer button, const QString &proposedPath = {},
-                        const QString &chosen = {})
+    void expectPdfOffer(BoxAnswer button, const QString &proposedPath, const QString &chosen)
     {
         expectMessage(u"Es ist kein Drucker eingerichtet.\rSollen die Seiten als PDF-Datei "
                       u"gespeichert werden?\r"_s,
